@@ -1,0 +1,74 @@
+// Forms: the screens of the program. Every screen lies inside the hub's
+// display area (the program's 1024 by 768 display). A child screen is shown
+// and left to run; a modal screen is raised above the others behind an input
+// blocker, with no nested event loop: nothing runs after showModal() returns
+// in the caller, and callers that react to the end use onClosed.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "platform/guard.h"
+
+namespace platform {
+
+/// The widget that stands for the program's 1024 by 768 display.
+QWidget* displayArea();
+void setDisplayArea(QWidget* area);
+
+/// Asks the application to terminate (the message loop ends).
+void terminateApplication();
+/// True once terminateApplication() was called (tests).
+bool terminationRequested();
+void resetTerminationRequest();
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    /// A borderless form inside `parent` (by default the display area), hidden.
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    /// The create handler of the screen; run through the guard by createForm().
+    virtual void formCreate() {}
+
+    /// Sets the client size and centres the form in its parent (clamped at 0).
+    void setClientSize(int width, int height);
+    /// Centres the form in its parent, clamped at 0.
+    void centre();
+
+    /// Shows the form above every other screen; input to the others is blocked
+    /// until it closes.
+    void showModal();
+    /// Makes `parent` the form's parent and shows it without waiting.
+    void showAsChild(QWidget* parent);
+    /// Hides and releases the form; runs onClosed once.
+    void closeForm();
+
+    bool isModalForm() const { return blocker_ != nullptr; }
+    bool isClosed() const { return closed_; }
+
+    /// Runs once when the form closes (after it is hidden).
+    std::function<void()> onClosed;
+
+private:
+    QPointer<QWidget> blocker_;
+    bool closed_ = false;
+};
+
+/// Creates a screen of class T inside the display area, stores it in its form
+/// variable and runs its create handler through the guard. The form variable
+/// is cleared when the form is released.
+template <class T>
+T* createForm(QPointer<T>& formVariable, QWidget* parent = nullptr) {
+    T* form = new T(parent ? parent : displayArea());
+    formVariable = form;
+    guarded([form] { form->formCreate(); });
+    return form;
+}
+
+/// Delivers pending deferred deletions and posted events (tests, after a close).
+void processPendingEvents();
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#include "platform/guard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
+
+#include "platform/error.h"
+
+namespace platform {
+
+namespace {
+bool recording = false;
+std::vector<std::string> messages;
+}  // namespace
+
+void guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ErrorBox::show(e.what());
+    } catch (...) {
+        ErrorBox::show("Unknown error.");
+    }
+}
+
+void ErrorBox::show(const std::string& message) {
+    if (recording || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        messages.push_back(message);
+        if (!recording) std::fprintf(stderr, "%s\n", message.c_str());
+        return;
+    }
+    std::fprintf(stderr, "ZAFIREL: %s\n", message.c_str());
+    // Shown without a nested event loop: the handler that failed has ended.
+    auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
+                                QString::fromLocal8Bit(message.c_str()), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void ErrorBox::setRecording(bool on) { recording = on; }
+std::vector<std::string>& ErrorBox::recorded() { return messages; }
+
+}  // namespace platform

@@ -1,0 +1,113 @@
+#include "platform/jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+// clang-format off
+#include <jpeglib.h>
+#include <jerror.h>
+// clang-format on
+
+#include "platform/error.h"
+#include "platform/paths.h"
+
+namespace platform {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onError(j_common_ptr info) {
+    auto* err = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+void onMessage(j_common_ptr, int) {}  // warnings are not shown
+
+// The decode proper; returns false with the message filled on a libjpeg error.
+// No C++ object with a destructor lives across the setjmp.
+bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, ErrorManager* err) {
+    jpeg_decompress_struct info;
+    info.err = jpeg_std_error(&err->base);
+    err->base.error_exit = onError;
+    err->base.emit_message = onMessage;
+    if (setjmp(err->jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&info);
+    if (info.output_width > 16384 || info.output_height > 16384) {
+        std::snprintf(err->message, sizeof err->message, "picture too large");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                  QImage::Format_RGB32);
+    if (out->isNull()) {
+        std::snprintf(err->message, sizeof err->message, "out of memory");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = out->scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+QImage decodeJpeg(std::string_view bytes, const std::string& name) {
+    ErrorManager err{};
+    QImage image;
+    if (bytes.empty()) throw PlatformError("Cannot read picture \"" + name + "\": empty file");
+    if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
+                    static_cast<unsigned long>(bytes.size()), &image, &err)) {
+        image = QImage();
+        throw PlatformError("Cannot read picture \"" + name + "\": " + err.message);
+    }
+    return image;
+}
+
+QImage loadJpeg(const std::string& windowsPath) {
+    return decodeJpeg(readFile(windowsPath), windowsPath);
+}
+
+std::string encodeJpeg(const QImage& source, int quality) {
+    QImage image = source.convertToFormat(QImage::Format_RGB32);
+    jpeg_compress_struct info;
+    jpeg_error_mgr jerr;
+    info.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 4;
+    info.in_color_space = JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uchar*>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::string out(reinterpret_cast<char*>(buffer), size);
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return out;
+}
+
+}  // namespace platform
