@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
                     if (!s.empty()) s[rng() % s.size()] = static_cast<char>(rng());
                     break;
                 case 1:
-                    s.insert(s.begin() + (s.empty() ? 0 : rng() % s.size()), static_cast<char>(rng()));
+                    s.insert(s.begin() + (s.empty() ? 0 : rng() % s.size()),
+                             static_cast<char>(rng()));
                     break;
                 case 2:
                     if (!s.empty()) s.erase(rng() % s.size(), 1 + rng() % 16);

@@ -17,7 +17,9 @@ BinaryFile::BinaryFile(const std::string& windowsPath) : name_(windowsPath) {
     if (ec) throwCannotOpen(windowsPath);
 }
 
-void BinaryFile::fail() const { throw PlatformError("Read error in file \"" + name_ + "\"."); }
+void BinaryFile::fail() const {
+    throw PlatformError("Read error in file \"" + name_ + "\".");
+}
 
 void BinaryFile::seek(uint64_t offset) {
     if (offset > size_) fail();

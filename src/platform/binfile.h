@@ -10,7 +10,7 @@
 namespace platform {
 
 class BinaryFile {
-public:
+  public:
     /// Opens the file named by a Windows path; raises "Cannot open file" when missing.
     explicit BinaryFile(const std::string& windowsPath);
 
@@ -33,7 +33,7 @@ public:
     /// The error raised for data that does not fit the file.
     [[noreturn]] void fail() const;
 
-private:
+  private:
     void readRaw(void* into, uint64_t count);
 
     std::string name_;

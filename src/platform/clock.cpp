@@ -26,15 +26,21 @@ uint32_t seed = 0;
 
 }  // namespace
 
-Clock& Clock::current() { return *currentClock; }
-void Clock::install(Clock* clock) { currentClock = clock ? clock : &realClock; }
+Clock& Clock::current() {
+    return *currentClock;
+}
+void Clock::install(Clock* clock) {
+    currentClock = clock ? clock : &realClock;
+}
 
 Timer::Timer(QObject* owner, int intervalMs, bool enabled)
     : QObject(owner), interval_(intervalMs), enabled_(enabled), clock_(&Clock::current()) {
     clock_->timerChanged(*this);
 }
 
-Timer::~Timer() { clock_->timerGone(*this); }
+Timer::~Timer() {
+    clock_->timerGone(*this);
+}
 
 void Timer::setInterval(int ms) {
     if (ms == interval_) return;
@@ -52,7 +58,9 @@ void Timer::fire() {
     if (onTimer) guarded(onTimer);
 }
 
-int64_t RealClock::now() const { return elapsed().elapsed(); }
+int64_t RealClock::now() const {
+    return elapsed().elapsed();
+}
 
 void RealClock::timerChanged(Timer& timer) {
     if (!timer.enabled() || timer.interval() <= 0) {
@@ -67,7 +75,9 @@ void RealClock::timerChanged(Timer& timer) {
     timer.qtimer->start(timer.interval());
 }
 
-void RealClock::timerGone(Timer& timer) { timer.qtimer.reset(); }
+void RealClock::timerGone(Timer& timer) {
+    timer.qtimer.reset();
+}
 
 void ManualClock::timerChanged(Timer& timer) {
     timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
@@ -94,7 +104,8 @@ void ManualClock::advance(int64_t ms) {
         now_ = std::max(now_, t->due);
         if (onAdvance) onAdvance(now_);
         // Re-check: the hook may have changed the timers.
-        if (std::find(timers_.begin(), timers_.end(), t) == timers_.end() || t->due > now_) continue;
+        if (std::find(timers_.begin(), timers_.end(), t) == timers_.end() || t->due > now_)
+            continue;
         t->due = now_ + t->interval();
         t->fire();
     }
@@ -108,7 +119,11 @@ int random(int n) {
     return static_cast<int>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);
 }
 
-void randomize(uint32_t s) { seed = s; }
-uint32_t randomSeed() { return seed; }
+void randomize(uint32_t s) {
+    seed = s;
+}
+uint32_t randomSeed() {
+    return seed;
+}
 
 }  // namespace platform

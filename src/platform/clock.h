@@ -15,7 +15,7 @@ namespace platform {
 class Timer;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     /// Milliseconds since an arbitrary start.
     virtual int64_t now() const = 0;
@@ -35,7 +35,7 @@ public:
 /// handler runs through the error guard. A timer with interval 0 never fires.
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Timer(QObject* owner = nullptr, int intervalMs = 1000, bool enabled = true);
     ~Timer() override;
 
@@ -53,7 +53,7 @@ public:
     std::unique_ptr<QTimer> qtimer;
     int64_t due = 0;
 
-private:
+  private:
     int interval_;
     bool enabled_;
     Clock* clock_;
@@ -61,7 +61,7 @@ private:
 
 /// The clock of the running program.
 class RealClock : public Clock {
-public:
+  public:
     int64_t now() const override;
     void timerChanged(Timer& timer) override;
     void timerGone(Timer& timer) override;
@@ -70,7 +70,7 @@ public:
 /// A clock for tests: time stands still until advance() is called, which
 /// fires due timers in time order, including timers enabled during a tick.
 class ManualClock : public Clock {
-public:
+  public:
     int64_t now() const override { return now_; }
     void timerChanged(Timer& timer) override;
     void timerGone(Timer& timer) override;
@@ -81,7 +81,7 @@ public:
     /// Hooks run whenever time moves (media devices use this to report ends).
     std::function<void(int64_t now)> onAdvance;
 
-private:
+  private:
     Timer* nextDue(int64_t limit);
 
     int64_t now_ = 0;

@@ -21,7 +21,9 @@ void ImageControl::setPicture(const QImage& picture) {
     update();
 }
 
-void ImageControl::loadPicture(const std::string& windowsPath) { setPicture(loadJpeg(windowsPath)); }
+void ImageControl::loadPicture(const std::string& windowsPath) {
+    setPicture(loadJpeg(windowsPath));
+}
 
 void ImageControl::clearPicture() {
     picture_ = QImage();

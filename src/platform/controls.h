@@ -11,7 +11,7 @@ namespace platform {
 
 class ImageControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ImageControl(QWidget* parent = nullptr, const QString& name = {});
 
     /// Shows `picture`; with autoSize the control takes its size.
@@ -32,13 +32,13 @@ public:
     std::function<void(Qt::MouseButton button, int x, int y)> onMouseUp;
     std::function<void()> onClick;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QImage picture_;
     bool autoSize_ = false;
     bool stretch_ = false;

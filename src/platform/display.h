@@ -17,17 +17,17 @@ void prepareDisplayScaling(int argc, char** argv);
 /// display in its centre, where every screen lies.
 class HubWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HubWindow(QWidget* parent = nullptr);
     QWidget* area() const { return area_; }
 
     /// Shows the hub full screen (or at 1024 by 768 when `fullScreen` is false).
     void showHub(bool fullScreen = true);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     QWidget* area_;
 };
 

@@ -17,7 +17,8 @@ bool tryStrToInt(const std::string& text, int& value) {
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -38,8 +39,9 @@ bool tryStrToInt(const std::string& text, int& value) {
         if (result > (base == 16 ? 0xFFFFFFFFLL : 2147483648LL)) return false;
     }
     if (base == 16) {
-        value = static_cast<int32_t>(static_cast<uint32_t>(result));
-        if (negative) value = -value;
+        uint32_t bits = static_cast<uint32_t>(result);
+        // Negated as unsigned: "-$80000000" is INT_MIN, not an overflow.
+        value = static_cast<int32_t>(negative ? 0u - bits : bits);
         return true;
     }
     if (negative) result = -result;
@@ -50,7 +52,8 @@ bool tryStrToInt(const std::string& text, int& value) {
 
 int strToInt(const std::string& text) {
     int value = 0;
-    if (!tryStrToInt(text, value)) throw PlatformError("'" + text + "' is not a valid integer value");
+    if (!tryStrToInt(text, value))
+        throw PlatformError("'" + text + "' is not a valid integer value");
     return value;
 }
 

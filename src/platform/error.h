@@ -9,7 +9,7 @@ namespace platform {
 
 /// An operation of the platform failed; what() is the message for the error box.
 class PlatformError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

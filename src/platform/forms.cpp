@@ -12,13 +12,13 @@ bool terminating = false;
 
 // Swallows every mouse and key event aimed at the screens below a modal one.
 class ModalBlocker : public QWidget {
-public:
+  public:
     explicit ModalBlocker(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_NoSystemBackground);
         setGeometry(0, 0, parent->width(), parent->height());
     }
 
-protected:
+  protected:
     bool event(QEvent* e) override {
         switch (e->type()) {
             case QEvent::MouseButtonPress:
@@ -38,15 +38,23 @@ protected:
 
 }  // namespace
 
-QWidget* displayArea() { return area; }
-void setDisplayArea(QWidget* a) { area = a; }
+QWidget* displayArea() {
+    return area;
+}
+void setDisplayArea(QWidget* a) {
+    area = a;
+}
 
 void terminateApplication() {
     terminating = true;
     if (QCoreApplication::instance()) QCoreApplication::quit();
 }
-bool terminationRequested() { return terminating; }
-void resetTerminationRequest() { terminating = false; }
+bool terminationRequested() {
+    return terminating;
+}
+void resetTerminationRequest() {
+    terminating = false;
+}
 
 Form::Form(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_StyledBackground);

@@ -25,7 +25,7 @@ void resetTerminationRequest();
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// A borderless form inside `parent` (by default the display area), hidden.
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
@@ -52,7 +52,7 @@ public:
     /// Runs once when the form closes (after it is hidden).
     std::function<void()> onClosed;
 
-private:
+  private:
     QPointer<QWidget> blocker_;
     bool closed_ = false;
 };

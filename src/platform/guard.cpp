@@ -39,7 +39,11 @@ void ErrorBox::show(const std::string& message) {
     box->show();
 }
 
-void ErrorBox::setRecording(bool on) { recording = on; }
-std::vector<std::string>& ErrorBox::recorded() { return messages; }
+void ErrorBox::setRecording(bool on) {
+    recording = on;
+}
+std::vector<std::string>& ErrorBox::recorded() {
+    return messages;
+}
 
 }  // namespace platform

@@ -15,7 +15,7 @@ void guarded(const std::function<void()>& handler);
 
 /// The error box: a message box in the running program, a recorded list in tests.
 class ErrorBox {
-public:
+  public:
     /// Shows `message` to the user (or records it).
     static void show(const std::string& message);
 

@@ -146,8 +146,7 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
     return iniRead(text, section, key, def);
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     const PlatformError failure("Unable to write to " + path_);
     fs::path target = hostPath(path_);
     if (target.empty()) throw failure;

@@ -21,7 +21,7 @@ std::string iniWrite(std::string_view text, std::string_view section, std::strin
                      std::string_view value);
 
 class IniFile {
-public:
+  public:
     /// An INI file named by a Windows path; the file need not exist.
     explicit IniFile(std::string windowsPath) : path_(std::move(windowsPath)) {}
 
@@ -39,7 +39,7 @@ public:
         writeString(section, key, std::to_string(value));
     }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -41,14 +41,18 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
+    // libjpeg's own buffers (whole-picture buffers of progressive files) are
+    // capped: past this it raises an error instead of taking gigabytes.
+    info.mem->max_memory_to_use = 512L * 1024 * 1024;
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(&info);
-    if (info.output_width > 16384 || info.output_height > 16384) {
+    // A header may claim any size; refuse before anything is allocated for it.
+    if (info.image_width > 16384 || info.image_height > 16384) {
         std::snprintf(err->message, sizeof err->message, "picture too large");
         jpeg_destroy_decompress(&info);
         return false;
     }
+    jpeg_start_decompress(&info);
     *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
     if (out->isNull()) {
@@ -100,7 +104,8 @@ std::string encodeJpeg(const QImage& source, int quality) {
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uchar*>(image.constScanLine(static_cast<int>(info.next_scanline)));
+        JSAMPROW row =
+            const_cast<uchar*>(image.constScanLine(static_cast<int>(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

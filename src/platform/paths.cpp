@@ -57,7 +57,9 @@ void clearDrives() {
     for (auto& d : drives) d.clear();
 }
 
-std::string programDrive() { return std::string(1, programDriveLetter) + ":\\"; }
+std::string programDrive() {
+    return std::string(1, programDriveLetter) + ":\\";
+}
 
 void setProgramDrive(char letter) {
     programDriveLetter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
@@ -70,6 +72,7 @@ fs::path hostPath(const std::string& windowsPath) {
     fs::path result = driveFolder(windowsPath[0]);
     if (result.empty()) return {};
     bool exists = true;
+    int depth = 0;  // components below the drive's folder
     size_t start = 3;
     while (start <= windowsPath.size()) {
         size_t end = windowsPath.find_first_of("\\/", start);
@@ -78,10 +81,14 @@ fs::path hostPath(const std::string& windowsPath) {
         start = end + 1;
         if (part.empty() || part == ".") continue;
         if (part == "..") {
-            // Never climb above the drive's folder.
-            if (result != driveFolder(windowsPath[0])) result = result.parent_path();
+            // Never climb above the drive's folder (which may end in a slash).
+            if (depth > 0) {
+                result = result.parent_path();
+                --depth;
+            }
             continue;
         }
+        ++depth;
         if (exists) {
             result = matchComponent(result, part);
             std::error_code ec;
@@ -106,7 +113,8 @@ fs::path findDiscRoot(const fs::path& programFolder, const fs::path& fallback) {
         for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
             candidates.push_back(it->path());
             std::error_code ec2;
-            for (fs::directory_iterator in(it->path(), ec2), e2; !ec2 && in != e2; in.increment(ec2))
+            for (fs::directory_iterator in(it->path(), ec2), e2; !ec2 && in != e2;
+                 in.increment(ec2))
                 candidates.push_back(in->path());
         }
         for (const auto& c : candidates)

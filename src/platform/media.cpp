@@ -1,0 +1,136 @@
+#include "platform/media.h"
+
+#include "platform/error.h"
+#include "platform/guard.h"
+#include "platform/mpv_device.h"
+#include "platform/paths.h"
+
+namespace platform {
+
+const char* const kMediaFileNotFound =
+    "Cannot find the specified file. Make sure the path and filename are correct.";
+const char* const kMediaCannotPlay =
+    "The specified file cannot be played on the specified MCI device. The file may be corrupt, "
+    "not in the correct format, or no file handler available for this format.";
+
+namespace {
+std::function<std::unique_ptr<MediaDevice>()>& factory() {
+    static std::function<std::unique_ptr<MediaDevice>()> f;
+    return f;
+}
+}  // namespace
+
+std::unique_ptr<MediaDevice> createMediaDevice() {
+    if (factory()) return factory()();
+    return std::make_unique<MpvDevice>();
+}
+
+void setMediaDeviceFactory(std::function<std::unique_ptr<MediaDevice>()> f) {
+    factory() = std::move(f);
+}
+
+MediaPlayer::MediaPlayer(QObject* owner) : QObject(owner) {}
+
+// The device goes with the player; notices still posted are dropped with it.
+MediaPlayer::~MediaPlayer() = default;
+
+void MediaPlayer::setStartPos(int ms) {
+    startPos_ = ms;
+}
+
+void MediaPlayer::resetFlags() {
+    Notify = true;
+    Wait = false;
+    startPos_ = -1;
+}
+
+void MediaPlayer::supersede() {
+    if (!notifyPending_) return;
+    notifyPending_ = false;
+    postNotify();
+}
+
+void MediaPlayer::postNotify() {
+    // Posted like a window message: the handler runs after the command that
+    // caused it and whatever its caller does next, and never once the player
+    // is gone.
+    QMetaObject::invokeMethod(
+        this, [this] { raiseNotify(); }, Qt::QueuedConnection);
+}
+
+void MediaPlayer::raiseNotify() {
+    if (!OnNotify) return;
+    // A copy: the handler may destroy this player and with it OnNotify.
+    std::function<void()> handler = OnNotify;
+    guarded(handler);
+}
+
+void MediaPlayer::deviceEnded() {
+    if (!notifyPending_) return;
+    notifyPending_ = false;
+    raiseNotify();
+}
+
+void MediaPlayer::Open() {
+    if (open_) Close();
+    resetFlags();
+    if (!device_) {
+        device_ = createMediaDevice();
+        device_->onEnded = [this] { deviceEnded(); };
+    }
+    std::string host = hostPath(FileName).string();
+    if (host.empty()) throw PlatformError(kMediaFileNotFound);
+    device_->open(host, Display.data());
+    open_ = true;
+}
+
+void MediaPlayer::Play() {
+    const int from = startPos_;
+    const bool notify = Notify;
+    resetFlags();
+    if (!open_) return;
+    supersede();
+    int start = from;
+    if (start < 0 && AutoRewind && device_->position() >= device_->length()) start = 0;
+    device_->play(start);
+    notifyPending_ = notify;
+}
+
+void MediaPlayer::Stop() {
+    resetFlags();
+    if (!open_) return;
+    supersede();
+    device_->stop();
+}
+
+void MediaPlayer::Close() {
+    resetFlags();
+    if (!open_) return;
+    supersede();
+    open_ = false;
+    device_->close();
+}
+
+void MediaPlayer::Pause() {
+    resetFlags();
+    if (!open_) return;
+    if (device_->isPlaying())
+        device_->pause();
+    else if (device_->isPaused())
+        device_->resume();
+}
+
+int MediaPlayer::Position() const {
+    return open_ ? device_->position() : 0;
+}
+
+void MediaPlayer::setPosition(int ms) {
+    resetFlags();
+    if (open_) device_->seek(ms);
+}
+
+int MediaPlayer::Length() const {
+    return open_ ? device_->length() : 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// The rich-text box: a read-only text control that shows an RTF document
+// (the about text, commentaries, book pages) and keeps its plain lines for
+// the screens that read them (timing lists).
+#pragma once
+
+#include <QColor>
+#include <QTextEdit>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/rtf.h"
+
+namespace platform {
+
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+  public:
+    /// A read-only box without border; the text can be selected and copied.
+    explicit RichTextBox(QWidget* parent = nullptr, const QString& name = {});
+
+    /// The font of text whose file names no font or size.
+    void setDefaultFont(const QString& family, int pixelSize);
+
+    /// Reading direction of paragraphs that do not give their own.
+    void setRightToLeft(bool on);
+    bool rightToLeft() const { return rightToLeft_; }
+
+    /// Alignment of paragraphs that do not give their own (Qt::AlignLeft,
+    /// AlignRight, AlignHCenter or AlignJustify; always taken as physical sides).
+    void setDefaultAlignment(Qt::Alignment alignment);
+
+    /// Background colour as a Windows colour value 0x00BBGGRR.
+    void setBackgroundColor(uint32_t windowsColor);
+
+    /// Shows a parsed document, replacing what the box showed.
+    void showDocument(const RtfDocument& document);
+
+    /// Loads an RTF (or plain text) file named by a Windows path. On an error
+    /// the box is left empty and the error ("Cannot open file ...") is raised.
+    void loadFromFile(const std::string& windowsPath);
+
+    /// Shows plain text (lines separated by "\n"); plainLines() follows it.
+    void setPlainText(const QString& text);
+
+    /// The lines of the text last shown, as single-byte text in its code page.
+    const std::vector<std::string>& plainLines() const { return lines_; }
+
+    /// The selected text, with paragraph ends as "\n".
+    QString selectedText() const;
+
+    /// The colour of a Windows colour value 0x00BBGGRR.
+    static QColor windowsColor(uint32_t value);
+
+  private:
+    bool rightToLeft_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    std::vector<std::string> lines_;
+};
+
+}  // namespace platform

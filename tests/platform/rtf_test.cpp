@@ -1,0 +1,193 @@
+// The RTF reader: formatting, code pages, Unicode, skipped parts, plain lines
+// and hostile input.
+#include <gtest/gtest.h>
+
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/rtf.h"
+#include "temp_folder.h"
+
+using platform::parseRtf;
+using platform::RtfAlign;
+using platform::RtfDirection;
+using platform::RtfDocument;
+using platform::rtfPlainLines;
+using Lines = std::vector<std::string>;
+
+namespace {
+QString u(const char16_t* s) {
+    return QString::fromUtf16(s);
+}
+}  // namespace
+
+TEST(Rtf, CharacterFormattingFollowsGroups) {
+    RtfDocument doc = parseRtf(
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fnil\\fcharset178 Simplified "
+        "Arabic;}}{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
+        "plain {\\b bold {\\i both}} \\ul under\\ulnone  {\\cf1 red}{\\cf2\\fs38 big}"
+        "{\\f1 font}\\b\\i\\fs20 x\\plain y\\b1 z\\b0 w}");
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    const auto& runs = doc.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 13u);
+    EXPECT_EQ(runs[0].text, "plain ");
+    EXPECT_EQ(runs[0].format.fontName, "Arial");  // \deff0
+    EXPECT_FALSE(runs[0].format.bold);
+    EXPECT_EQ(runs[1].text, "bold ");
+    EXPECT_TRUE(runs[1].format.bold);
+    EXPECT_EQ(runs[2].text, "both");
+    EXPECT_TRUE(runs[2].format.bold && runs[2].format.italic);
+    EXPECT_EQ(runs[3].text, " ");
+    EXPECT_FALSE(runs[3].format.bold || runs[3].format.italic);
+    EXPECT_EQ(runs[4].text, "under");
+    EXPECT_TRUE(runs[4].format.underline);
+    EXPECT_EQ(runs[5].text, " ");  // one blank ends \ulnone, the next is text
+    EXPECT_FALSE(runs[5].format.underline);
+    EXPECT_EQ(runs[6].text, "red");
+    EXPECT_EQ(runs[6].format.color, 0xFF0000u);
+    EXPECT_EQ(runs[6].format.halfPoints, 0);
+    EXPECT_EQ(runs[7].text, "big");
+    EXPECT_EQ(runs[7].format.color, 0x0080FFu);
+    EXPECT_EQ(runs[7].format.halfPoints, 38);
+    EXPECT_EQ(runs[8].text, "font");
+    EXPECT_EQ(runs[8].format.fontName, "Simplified Arabic");
+    EXPECT_EQ(runs[8].format.codePage, 1256);
+    EXPECT_EQ(runs[9].text, "x");
+    EXPECT_TRUE(runs[9].format.bold && runs[9].format.italic);
+    EXPECT_EQ(runs[9].format.halfPoints, 20);
+    // \plain resets everything to the defaults, \b1 and \b0 switch bold on and off.
+    EXPECT_EQ(runs[10].text, "y");
+    EXPECT_EQ(runs[10].format, runs[0].format);
+    EXPECT_EQ(runs[11].text, "z");
+    EXPECT_TRUE(runs[11].format.bold);
+    EXPECT_EQ(runs[12].text, "w");
+    EXPECT_EQ(runs[12].format, runs[0].format);
+    // Colour 0 of the table is "automatic"; an index past the table is too.
+    RtfDocument auto_ = parseRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf0 a\\cf7 b}");
+    EXPECT_FALSE(auto_.paragraphs[0].runs[0].format.color.has_value());
+}
+
+TEST(Rtf, ParagraphsAlignmentDirectionAndLines) {
+    RtfDocument doc = parseRtf(
+        "{\\rtf1 \\pard\\qc\\rtlpar centred\\par\n"
+        "still centred\\par\r\n"
+        "\\pard\\qr right\\line second\\tab x\\par"
+        "\\pard\\qj\\ltrpar j\\par\\pard\\ql left\\par\\pard default}");
+    ASSERT_EQ(doc.paragraphs.size(), 6u);
+    EXPECT_EQ(doc.paragraphs[0].align, RtfAlign::Center);
+    EXPECT_EQ(doc.paragraphs[0].direction, RtfDirection::RightToLeft);
+    EXPECT_EQ(doc.paragraphs[1].text(), "still centred");  // properties last to \pard
+    EXPECT_EQ(doc.paragraphs[1].align, RtfAlign::Center);
+    EXPECT_EQ(doc.paragraphs[2].align, RtfAlign::Right);
+    EXPECT_EQ(doc.paragraphs[2].direction, RtfDirection::Default);
+    EXPECT_EQ(doc.paragraphs[2].text(), u(u"right\u2028second\tx"));
+    EXPECT_EQ(doc.paragraphs[3].align, RtfAlign::Justify);
+    EXPECT_EQ(doc.paragraphs[3].direction, RtfDirection::LeftToRight);
+    EXPECT_EQ(doc.paragraphs[4].align, RtfAlign::Left);
+    EXPECT_EQ(doc.paragraphs[5].align, RtfAlign::Default);
+    EXPECT_EQ(doc.plainLines(),
+              (Lines{"centred", "still centred", "right", "second\tx", "j", "left", "default"}));
+}
+
+TEST(Rtf, BytesAreReadInTheCodePageOfTheirFont) {
+    const std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg1256\\deff0{\\fonttbl{\\f0\\fnil Times;}{\\f1\\fnil\\fcharset204 "
+        "Cyr;}{\\f2\\fcharset0 Latin;}}\\'c7\\'e1{\\f1\\'c0}{\\f2\\'e9}\\'C8\\'zz\\par}";
+    RtfDocument doc = parseRtf(rtf);
+    EXPECT_EQ(doc.codePage, 1256);
+    EXPECT_EQ(doc.paragraphs[0].text(), u(u"\u0627\u0644\u0410\u00E9\u0628zz"));
+    // Plain lines keep the file's bytes: nothing is converted.
+    EXPECT_EQ(rtfPlainLines(rtf), Lines{"\xC7\xE1\xC0\xE9\xC8zz"});
+    // Without \ansicpg the reader's default applies.
+    EXPECT_EQ(parseRtf("{\\rtf1\\ansi \\'c7}").paragraphs[0].text(), u(u"\u0627"));
+    EXPECT_EQ(parseRtf("{\\rtf1\\ansi \\'c7}", 1252).paragraphs[0].text(), u(u"\u00C7"));
+}
+
+TEST(Rtf, UnicodeCharactersAndTheirFallbackText) {
+    // \uc1 is the default: one fallback character is skipped.
+    RtfDocument doc = parseRtf(
+        "{\\rtf1\\ansicpg1256 \\u1575?\\u1604\\'e1 a{\\uc2\\u1576\\'c8\\'c8b}"
+        "{\\uc0\\u1577 c}\\u-3913?\\u1575{x}\\par}");
+    EXPECT_EQ(doc.paragraphs[0].text(), u(u"\u0627\u0644 a\u0628b\u0629c\uF0B7\u0627x"));
+    // In plain lines the character is given in the code page; '?' when it has none.
+    EXPECT_EQ(doc.plainLines(), Lines{"\xC7\xE1 a\xC8"
+                                      "b\xC9"
+                                      "c?\xC7x"});
+    // A fallback control word is skipped too, and a group ends the fallback.
+    EXPECT_EQ(parseRtf("{\\rtf1\\uc1\\u1575\\par x}").paragraphs[0].text(), u(u"\u0627x"));
+}
+
+TEST(Rtf, HiddenPartsAreNotShown) {
+    const std::string rtf =
+        "{\\rtf1{\\fonttbl{\\f0{\\*\\panose 02020603050405020304}Times;}}"
+        "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}"
+        "{\\*\\generator Riched20;}{\\*\\unknowndest secret}"
+        "{\\pict\\wmetafile8 0123abcd}{\\header head}"
+        "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}"
+        "\\bin6 {}\\}\\ a\\{b\\}c\\\\d\\~e\\-f\\par}";
+    RtfDocument doc = parseRtf(rtf);
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    EXPECT_EQ(doc.paragraphs[0].text(), u(u"linka{b}c\\d\u00A0ef"));
+    EXPECT_EQ(doc.paragraphs[0].runs[0].format.fontName, "Times");
+}
+
+TEST(Rtf, TimingListsReadAsPlainLines) {
+    // As a word processor saves a timing list.
+    const std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 "
+        "MS Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\rtlpar\\lang1025\\f0\\fs16 00:00:05.3\\par\r\n"
+        "00:00:11.0\\par\r\n\\par\r\n01:02:03.4\\par\r\n}\r\n";
+    EXPECT_EQ(rtfPlainLines(rtf), (Lines{"00:00:05.3", "00:00:11.0", "", "01:02:03.4"}));
+    // A file that is not RTF gives its own lines, bytes unchanged.
+    EXPECT_EQ(rtfPlainLines("00:00:05.3\r\n00:00:11.0\n\n\xC7\r01\r\n"),
+              (Lines{"00:00:05.3", "00:00:11.0", "", "\xC7", "01"}));
+    EXPECT_EQ(rtfPlainLines("{\\rt not rtf"), Lines{"{\\rt not rtf"});
+    EXPECT_TRUE(rtfPlainLines("").empty());
+    EXPECT_EQ(parseRtf("\xC7\xE1").paragraphs[0].text(), u(u"\u0627\u0644"));
+    EXPECT_FALSE(parseRtf("x").isRtf);
+}
+
+TEST(Rtf, MalformedInputIsReadAsFarAsItGoes) {
+    // Truncated in every possible place: never more text than the whole.
+    const std::string whole =
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset178 A;}}{\\colortbl;\\red9;}\\f0\\cf1\\u1575?\\'c7 "
+        "{\\b x}\\par y}";
+    for (size_t n = 0; n <= whole.size(); ++n) {
+        RtfDocument doc = parseRtf(whole.substr(0, n));
+        EXPECT_LE(doc.paragraphs.size(), 2u) << n;
+    }
+    EXPECT_EQ(rtfPlainLines(whole), (Lines{"\xC7\xC7 x", "y"}));
+    // Text after the document's closing brace is not part of it.
+    EXPECT_EQ(rtfPlainLines("{\\rtf1 a}}}b{c"), Lines{"a"});
+    EXPECT_EQ(rtfPlainLines("{\\rtf1 a{b"), Lines{"ab"});
+    // Huge numbers saturate instead of overflowing or allocating.
+    EXPECT_EQ(rtfPlainLines("{\\rtf1\\fs99999999999999999 a\\u99999999999 b\\cf-99999999999 "
+                            "c\\f99999999999 d\\bin99999999999999 e}"),
+              Lines{"acd"});
+    EXPECT_EQ(rtfPlainLines("{\\rtf1\\uc2147483647\\u65 abc\\par def}"), Lines{"A"});
+    // Nesting deeper than the limit is skipped, and reading goes on after it.
+    const int deep = platform::kRtfMaxDepth + 500;
+    std::string nested =
+        "{\\rtf1 a" + std::string(deep, '{') + "hidden\\}" + std::string(deep, '}') + "b}";
+    EXPECT_EQ(rtfPlainLines(nested), Lines{"ab"});
+    EXPECT_EQ(rtfPlainLines("{\\rtf1 a" + std::string(100000, '{')), Lines{"a"});
+    // A control word longer than any real one, and a lone backslash at the end.
+    EXPECT_EQ(rtfPlainLines("{\\rtf1 " + std::string(10000, 'q') + "x\\" + std::string(10000, 'z') +
+                            " y\\"),
+              Lines{std::string(10000, 'q') + "xy"});
+}
+
+TEST(Rtf, LoadingAFileByItsWindowsPath) {
+    TempFolder disc;
+    platform::setDrive('D', disc.path());
+    disc.write("Velk_Quran/Data/Sound/002.RTF", "{\\rtf1 00:00:01.0\\par 00:00:02.5\\par}");
+    EXPECT_EQ(platform::loadRtfPlainLines("D:\\velk_quran\\data\\sound\\002.rtf"),
+              (Lines{"00:00:01.0", "00:00:02.5"}));
+    EXPECT_EQ(platform::loadRtf("D:\\velk_quran\\data\\sound\\002.rtf").paragraphs.size(), 2u);
+    try {
+        platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf");
+        ADD_FAILURE();
+    } catch (const platform::PlatformError& e) {
+        EXPECT_STREQ(e.what(), "Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\".");
+    }
+    platform::clearDrives();
+}
