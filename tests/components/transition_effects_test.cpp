@@ -1,0 +1,340 @@
+#include "components/transition_effects.h"
+
+#include <gtest/gtest.h>
+
+#include <QHash>
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <vector>
+
+#include "effect_images.h"
+#include "platform/clock.h"
+
+using namespace TransitionEffects;
+using testimg::differing;
+using testimg::tagged;
+
+namespace {
+
+struct Rect {
+    int l, t, r, b;
+};
+
+/// One stretched copy as the rows describe it: `src` of the new (or the old)
+/// picture into `dst`, nearest pixel by the pixel centres.
+struct Op {
+    Rect dst, src;
+    bool fromOld = false;
+};
+
+void referenceCopy(QImage& out, const QImage& from, Rect d, Rect s) {
+    const int dw = d.r - d.l, dh = d.b - d.t, sw = s.r - s.l, sh = s.b - s.t;
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+    for (int y = std::max(d.t, 0); y < std::min(d.b, out.height()); ++y) {
+        const int sy = s.t + int((2LL * (y - d.t) + 1) * sh / (2LL * dh));
+        for (int x = std::max(d.l, 0); x < std::min(d.r, out.width()); ++x) {
+            const int sx = s.l + int((2LL * (x - d.l) + 1) * sw / (2LL * dw));
+            out.setPixel(x, y, from.pixel(sx, sy));
+        }
+    }
+}
+
+QImage frame(int style, const QImage& old, const QImage& img, int progress, int step) {
+    QImage screen = old.copy();
+    drawEffect(style, screen, img, old.rect(), progress, step);
+    return screen;
+}
+
+}  // namespace
+
+TEST(TransitionEffects, MulDivRoundsToNearestWithWideIntermediate) {
+    EXPECT_EQ(mulDiv(400, 50, 100), 200);
+    EXPECT_EQ(mulDiv(5, 1, 2), 3);    // half rounds up
+    EXPECT_EQ(mulDiv(-5, 1, 2), -3);  // and away from zero below zero
+    EXPECT_EQ(mulDiv(5, -1, 2), -3);
+    EXPECT_EQ(mulDiv(-5, -1, -2), -3);
+    EXPECT_EQ(mulDiv(7, 3, -2), -11);
+    EXPECT_EQ(mulDiv(4, 1, 3), 1);
+    EXPECT_EQ(mulDiv(100000, 100000, 100000), 100000);  // 10^10 needs 64 bits
+    EXPECT_EQ(mulDiv(3, 4, 0), -1);
+    EXPECT_EQ(mulDiv(2147483647, 4, 2), -1);  // result out of range
+}
+
+TEST(TransitionEffects, ParamsFollowTheLongerSide) {
+    const EffectParams wide = effectParams(QRect(0, 0, 400, 300), 50, 5);
+    EXPECT_EQ(wide.X, 200);
+    EXPECT_EQ(wide.Y, 150);
+    EXPECT_EQ(wide.S, 22);  // 400 * 5 / 90 = 22.2
+    const EffectParams tall = effectParams(QRect(0, 0, 300, 400), 50, 5);
+    EXPECT_EQ(tall.Y, 200);
+    EXPECT_EQ(tall.X, 150);
+    EXPECT_EQ(tall.S, 22);
+    const EffectParams odd = effectParams(QRect(0, 0, 333, 100), 1, 1);
+    EXPECT_EQ(odd.X, 3);                                       // 3.33
+    EXPECT_EQ(odd.Y, 1);                                       // 3 * 100 / 333 = 0.9
+    EXPECT_EQ(odd.S, 4);                                       // 3.7
+    EXPECT_EQ(effectParams(QRect(0, 0, 45, 10), 10, 1).S, 1);  // 0.5 rounds up
+}
+
+TEST(TransitionEffects, NamesAndLookup) {
+    EXPECT_EQ(effectName(1), "Expand from right");
+    EXPECT_EQ(effectName(76), "Unven shred from bottom");
+    EXPECT_EQ(effectName(118), "Fade");
+    EXPECT_EQ(effectName(134), "Push and sqeeze down");
+    EXPECT_EQ(effectName(145), "Rectangles apear from left and disapear to right");
+    EXPECT_EQ(effectName(150), "Rotational star");
+    EXPECT_EQ(effectName(0), "");
+    EXPECT_EQ(effectName(151), "");
+
+    // Rows 18/33 and 25/34 share names: the first row wins.
+    EXPECT_EQ(effectName(33), effectName(18));
+    EXPECT_EQ(effectName(34), effectName(25));
+    EXPECT_EQ(findEffect("EXPAND FROM BOTTOM"), 18);
+    EXPECT_EQ(findEffect("expand in from TOP"), 25);
+    EXPECT_EQ(findEffect("push AND SQEEZE up"), 135);
+    EXPECT_EQ(findEffect("Push and squeeze down"), 0);  // not the table's spelling
+    EXPECT_EQ(findEffect("Fade "), 0);
+    EXPECT_EQ(findEffect(""), 0);
+    for (int style = 1; style <= EffectCount; ++style) {
+        const int expected = style == 33 ? 18 : style == 34 ? 25 : style;
+        EXPECT_EQ(findEffect(effectName(style)), expected) << style;
+    }
+}
+
+// The rows given rectangle by rectangle, drawn exactly as those rectangles say.
+struct Exact {
+    int style, w, h, progress, step;
+    std::vector<Op> ops;
+};
+
+class ExactRows : public ::testing::TestWithParam<Exact> {};
+
+TEST_P(ExactRows, MatchTheirRectangles) {
+    const Exact& e = GetParam();
+    const QImage old = tagged(e.w, e.h, 0), img = tagged(e.w, e.h, 1);
+    QImage expected = old.copy();
+    for (const Op& op : e.ops) referenceCopy(expected, op.fromOld ? old : img, op.dst, op.src);
+    EXPECT_EQ(frame(e.style, old, img, e.progress, e.step), expected) << "style " << e.style;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExactRows,
+    ::testing::Values(
+        // X = 200: the whole picture squeezed into the right half.
+        Exact{1, 400, 300, 50, 4, {{{200, 0, 400, 300}, {0, 0, 400, 300}}}},
+        // Taller than wide: Y = 200 and X follows it, 150.
+        Exact{1, 300, 400, 50, 4, {{{150, 0, 300, 400}, {0, 0, 300, 400}}}},
+        Exact{2, 400, 300, 30, 4, {{{0, 0, 120, 300}, {0, 0, 400, 300}}}},
+        Exact{3, 400, 300, 30, 4, {{{280, 0, 680, 300}, {0, 0, 400, 300}}}},
+        Exact{4, 400, 300, 30, 4, {{{-280, 0, 120, 300}, {0, 0, 400, 300}}}},
+        Exact{5, 400, 300, 30, 4, {{{0, 0, 120, 300}, {0, 0, 120, 300}}}},
+        Exact{6, 400, 300, 30, 4, {{{280, 0, 400, 300}, {280, 0, 400, 300}}}},
+        Exact{7, 400, 300, 30, 4, {{{0, 0, 680, 300}, {0, 0, 120, 300}}}},
+        // Odd width: halves rounded toward zero.
+        Exact{9, 401, 300, 30, 4, {{{-281, 0, 682, 300}, {140, 0, 260, 300}}}},
+        Exact{10, 401, 300, 30, 4, {{{140, 0, 260, 300}, {0, 0, 401, 300}}}},
+        // S = 22, W / S = 18: a strip of 18 columns stretched over the rest.
+        Exact{16,
+              400,
+              300,
+              40,
+              5,
+              {{{0, 0, 160, 300}, {0, 0, 160, 300}}, {{160, 0, 400, 300}, {160, 0, 178, 300}}}},
+        Exact{18, 400, 300, 50, 4, {{{0, 150, 400, 300}, {0, 0, 400, 300}}}},
+        Exact{20, 400, 300, 40, 4, {{{0, 180, 400, 480}, {0, 0, 400, 300}}}},
+        Exact{22, 400, 300, 40, 4, {{{0, 0, 400, 120}, {0, 0, 400, 120}}}},
+        Exact{33,
+              300,
+              400,
+              40,
+              5,
+              {{{0, 0, 300, 160}, {0, 0, 300, 160}}, {{0, 160, 300, 400}, {0, 160, 300, 178}}}},
+        Exact{35, 400, 300, 40, 4, {{{240, 180, 400, 300}, {0, 0, 400, 300}}}},
+        Exact{43, 400, 300, 40, 4, {{{0, 0, 160, 120}, {0, 0, 160, 120}}}},
+        // Magnified from the top-left corner, contracting as X and Y grow.
+        Exact{47, 400, 300, 40, 4, {{{0, 0, 640, 480}, {0, 0, 160, 120}}}},
+        Exact{47, 400, 300, 90, 4, {{{0, 0, 440, 330}, {0, 0, 360, 270}}}},
+        Exact{
+            128,
+            400,
+            300,
+            40,
+            4,
+            {{{160, 0, 400, 300}, {0, 0, 240, 300}, true}, {{0, 0, 160, 300}, {240, 0, 400, 300}}}},
+        Exact{
+            130,
+            400,
+            300,
+            40,
+            4,
+            {{{160, 0, 400, 300}, {0, 0, 400, 300}, true}, {{0, 0, 160, 300}, {240, 0, 400, 300}}}},
+        Exact{134,
+              400,
+              300,
+              40,
+              4,
+              {{{0, 120, 400, 300}, {0, 0, 400, 300}, true},
+               {{0, 0, 400, 120}, {0, 180, 400, 300}}}}));
+
+TEST(TransitionEffects, BlindBandsFollowTheBandWidth) {
+    const QImage old = tagged(400, 300, 0), img = tagged(400, 300, 1);
+    // Step 5: S = 22, band B = 400 / 22 = 18, open part 18 * 25 / 100 = 4.5 -> 5.
+    QImage f = frame(136, old, img, 25, 5);
+    for (int y : {0, 150, 299})
+        for (int x = 0; x < 400; ++x)
+            ASSERT_EQ(f.pixel(x, y), (x % 18 < 5 ? img : old).pixel(x, y)) << x << "," << y;
+    // The horizontal blind: B = 300 / 22 = 13, open part 3.25 -> 3.
+    f = frame(137, old, img, 25, 5);
+    for (int y = 0; y < 300; ++y)
+        ASSERT_EQ(f.pixel(7, y), (y % 13 < 3 ? img : old).pixel(7, y)) << y;
+    // Step 100 makes S wider than the picture: one band, a plain wipe.
+    f = frame(136, old, img, 30, 100);
+    for (int x = 0; x < 400; ++x) ASSERT_EQ(f.pixel(x, 10), (x < 120 ? img : old).pixel(x, 10));
+}
+
+TEST(TransitionEffects, RandomSquaresFollowTheGenerator) {
+    const QImage old = tagged(200, 150, 0), img = tagged(200, 150, 1);
+    platform::randomize(1234);
+    const QImage f = frame(127, old, img, 40, 5);  // S = 11, squares of half-size 5
+
+    platform::randomize(1234);
+    QImage expected = old.copy();
+    for (int x = 0; x < 200; x += 5)
+        for (int y = 0; y < 150; y += 5)
+            if (40 > platform::random(100))
+                referenceCopy(expected, img, {x - 5, y - 5, x + 5, y + 5},
+                              {x - 5, y - 5, x + 5, y + 5});
+    EXPECT_EQ(f, expected);
+    // A new pattern at every frame.
+    EXPECT_NE(frame(127, old, img, 40, 5), f);
+}
+
+TEST(TransitionEffects, FadeMixesEveryChannelAndKeepsTheFourthByte) {
+    // 37 pixels wide so that the rows do not split evenly into groups of four.
+    QImage old = testimg::noise(37, 9, 1).convertToFormat(QImage::Format_ARGB32);
+    QImage img = testimg::noise(37, 9, 2).convertToFormat(QImage::Format_ARGB32);
+    old.setPixel(0, 0, 0x80FF00FFu);
+    img.setPixel(0, 0, 0x4000FF00u);
+    for (int x = 1; x < 37; ++x) old.setPixel(x, 0, (old.pixel(x, 0) & 0xFFFFFF) | 0x11000000u);
+    for (int p : {1, 25, 50, 73, 99}) {
+        const QImage f = frame(118, old, img, p, 4);
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 37; ++x) {
+                const uint32_t a = old.pixel(x, y), b = img.pixel(x, y);
+                uint32_t want = a & 0xFF000000u;
+                for (int sh = 0; sh < 24; sh += 8)
+                    want |= ((((a >> sh) & 255) * (100 - p) + ((b >> sh) & 255) * p) / 100) << sh;
+                ASSERT_EQ(f.pixel(x, y), want) << p << " at " << x << "," << y;
+            }
+    }
+    // Three quarters old and one quarter new, rounded down.
+    QImage o(4, 1, QImage::Format_RGB32), n(4, 1, QImage::Format_RGB32);
+    o.fill(0xFF640A03u);
+    n.fill(0xFF000000u);
+    EXPECT_EQ(frame(118, o, n, 25, 4).pixel(0, 0), 0xFF4B0702u);
+}
+
+TEST(TransitionEffects, PivotsTurnThePictureAboutTheirCorner) {
+    const int w = 120, h = 90;
+    const QImage old = tagged(w, h, 0), img = tagged(w, h, 1);
+    for (int style = 119; style <= 122; ++style) {
+        const bool fx = style >= 121, fy = style == 120 || style == 122;
+        for (int p : {30, 50, 80}) {
+            const QImage f = frame(style, old, img, p, 4);
+            const double a = (100 - p) * std::numbers::pi / 200;
+            int checked = 0;
+            for (int y = 0; y < h; y += 3)
+                for (int x = 0; x < w; x += 3) {
+                    // Turn the pixel centre back, in the corner's own axes.
+                    const double u = (fx ? w - 1 - x : x) + 0.5, v = (fy ? h - 1 - y : y) + 0.5;
+                    const double su = u * std::cos(a) - v * std::sin(a);
+                    const double sv = u * std::sin(a) + v * std::cos(a);
+                    const auto nearEdge = [](double c) {
+                        return std::abs(c - std::round(c)) < 0.01;
+                    };
+                    if (nearEdge(su) || nearEdge(sv)) continue;
+                    const int iu = int(std::floor(su)), iv = int(std::floor(sv));
+                    const bool inside = iu >= 0 && iu < w && iv >= 0 && iv < h;
+                    const QRgb want = inside ? img.pixel(fx ? w - 1 - iu : iu, fy ? h - 1 - iv : iv)
+                                             : old.pixel(x, y);
+                    ASSERT_EQ(f.pixel(x, y), want) << style << " p" << p << " " << x << "," << y;
+                    ++checked;
+                }
+            EXPECT_GT(checked, 1000);
+        }
+    }
+}
+
+TEST(TransitionEffects, NothingIsDrawnOutsideTheRangeOfStylesAndProgress) {
+    const QImage old = tagged(50, 40, 0), img = tagged(50, 40, 1);
+    EXPECT_EQ(frame(0, old, img, 50, 4), old);
+    EXPECT_EQ(frame(151, old, img, 50, 4), old);
+    EXPECT_EQ(frame(-3, old, img, 50, 4), old);
+    EXPECT_EQ(frame(1, old, img, 0, 4), old);
+    EXPECT_EQ(frame(1, old, img, 100, 4), old);
+}
+
+// Every row: a true partial transition at every progress, on several sizes.
+class EveryStyle : public ::testing::TestWithParam<int> {};
+
+TEST_P(EveryStyle, DrawsAPartialTransition) {
+    const int style = GetParam();
+    platform::randomize(77);
+    const QSize sizes[] = {{400, 300}, {300, 400}, {160, 90}, {101, 67}};
+    const std::pair<int, int> steps[] = {{1, 1},  {5, 5},   {25, 4}, {50, 5},
+                                         {50, 1}, {75, 25}, {99, 1}, {99, 5}};
+    for (const QSize& size : sizes) {
+        const QImage old = testimg::noise(size.width(), size.height(), 5);
+        const QImage img = testimg::noise(size.width(), size.height(), 6);
+        for (auto [progress, step] : steps) {
+            const QImage f = frame(style, old, img, progress, step);
+            ASSERT_EQ(f.size(), size);
+            EXPECT_GT(differing(f, old), 0)
+                << "style " << style << " shows nothing new at " << progress << "% step " << step
+                << " on " << size.width() << "x" << size.height();
+            // With step 1 the build-up strip of 16/17/33/34 is W / S = 90 pixels
+            // wide and may reach the far side unscaled: complete, as described.
+            const bool wideStrip =
+                step == 1 && (style == 16 || style == 17 || style == 33 || style == 34);
+            if (progress <= 50 && !wideStrip) {
+                EXPECT_GT(differing(f, img), 0)
+                    << "style " << style << " is complete at " << progress << "% step " << step
+                    << " on " << size.width() << "x" << size.height();
+            }
+        }
+    }
+}
+
+TEST_P(EveryStyle, CopesWithTinyPicturesAndExtremeSteps) {
+    // Must neither crash nor hang (a zero band size once looped for ever).
+    const int style = GetParam();
+    for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 1), QSize(1, 9), QSize(800, 600)})
+        for (int step : {1, 100})
+            for (int progress : {1, 50, 99}) {
+                const QImage f = frame(style, tagged(size.width(), size.height(), 0),
+                                       tagged(size.width(), size.height(), 1), progress, step);
+                ASSERT_EQ(f.size(), size);
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, EveryStyle, ::testing::Range(1, EffectCount + 1));
+
+TEST(TransitionEffects, EveryRowDrawsItsOwnFrames) {
+    // No two rows draw the same frames (a row wired to a neighbour's routine
+    // shows up here).
+    const QImage old = testimg::noise(400, 300, 8), img = testimg::noise(400, 300, 9);
+    std::vector<size_t> hashes;
+    for (int style = 1; style <= EffectCount; ++style) {
+        size_t hash = 0;
+        for (int p : {20, 60}) {
+            platform::randomize(5);
+            const QImage f = frame(style, old, img, p, 4);
+            hash = qHash(QByteArrayView(f.constBits(), f.sizeInBytes()), hash);
+        }
+        hashes.push_back(hash);
+    }
+    for (int a = 0; a < EffectCount; ++a)
+        for (int b = a + 1; b < EffectCount; ++b)
+            EXPECT_NE(hashes[a], hashes[b]) << "styles " << a + 1 << " and " << b + 1;
+}
