@@ -1,0 +1,60 @@
+// Skin screens of the sample disc: a table entry per screen gives its folder,
+// size, title and buttons; writeScreen() turns it into the background
+// picture, the layout file and the up, focus and down picture of every button.
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "art.h"
+#include "disc_writer.h"
+
+namespace disc {
+
+struct ButtonSpec {
+    QString arabic;   ///< what the button does, in Arabic
+    QString english;  ///< the same in a small English line
+    QRect rect;       ///< position and size on the screen
+    art::Icon icon = art::Icon::None;
+};
+
+struct ScreenSpec {
+    std::string folder;  ///< screen folder and base name of its files ("main")
+    QSize size;          ///< background picture size, also the area the buttons must lie in
+    QString titleArabic;
+    QString titleEnglish;
+    std::vector<ButtonSpec> buttons;
+    /// Where the title goes; empty for the top of the screen.
+    QRectF titleBox;
+    /// Draws the background; standardBackground() when empty.
+    std::function<void(QPainter&, const ScreenSpec&)> paint;
+};
+
+/// The usual background: dark gradient, faint star lattice, ornamental frame
+/// and the title at the top.
+void standardBackground(QPainter& p, const ScreenSpec& screen);
+
+/// The same with the flat star field along the left edge (section screens).
+void starFieldBackground(QPainter& p, const ScreenSpec& screen);
+
+/// The layout file text: [main] ButtonsCount and [BUTTONS] b1.. as "LLL, TTT".
+std::string layoutText(const ScreenSpec& screen);
+
+/// Raises std::logic_error when a button lies outside the screen, overlaps
+/// another or has a coordinate that does not fit three digits.
+void checkLayout(const ScreenSpec& screen);
+
+/// Draws the background of a screen.
+QImage renderBackground(const ScreenSpec& screen);
+
+/// Writes graphic\<folder>\<language>\: <folder>.jpg, <folder>.ini and
+/// buttons\up|focus|down\NN.jpg.
+void writeScreen(DiscWriter& out, const ScreenSpec& screen, int language = 1);
+
+}  // namespace disc

@@ -1,0 +1,36 @@
+// The stages of the sample disc. Each stage adds independent jobs that write
+// its files; the jobs of a stage run in parallel.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "disc_writer.h"
+
+namespace disc {
+
+using Job = std::function<void()>;
+
+struct Stage {
+    std::string name;
+    std::string description;
+    /// Adds the stage's jobs; heavy jobs first, so the workers stay busy.
+    std::function<void(DiscWriter&, std::vector<Job>&)> addJobs;
+};
+
+/// Every stage in build order.
+const std::vector<Stage>& allStages();
+
+/// Main menu, settings, about and company screens, stars, about text,
+/// fonts and the intro video.
+void addBaseJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+/// The Quran reader: aya counts, parts, aya map, page pictures, sura titles,
+/// sura names and the skins of the reader, its go-to panel and the sura index.
+void addQuranJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+/// The 114 sura recordings and their timing lists.
+void addRecitationJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+}  // namespace disc
