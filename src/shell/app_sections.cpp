@@ -1,0 +1,7 @@
+#include "shell/app_sections.h"
+
+#include "shell/sections.h"
+
+void RegisterAppSections() {
+    // Sections register here as their screens are built.
+}

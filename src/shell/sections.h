@@ -1,0 +1,22 @@
+// The section dispatch: the hub opens section 1..12 chosen in the main menu.
+// Each section screen plugs in its opener; a section without one shows a new
+// main menu.
+#pragma once
+
+#include <functional>
+
+/// Registers what opens section n (creates the screen inside the hub and shows it).
+void RegisterSection(int n, std::function<void()> open);
+
+/// Opens section n after the shared values of sections 1 and 2 are set.
+void OpenSection(int n);
+
+/// Sets the shared values that sections 1 and 2 open with.
+void PresetSectionValues(int n);
+
+/// Creates a new main menu inside the hub and shows it.
+void ShowMainMenu();
+
+/// The widget screens are placed in (the hub's display area).
+class QWidget;
+QWidget* HubArea();

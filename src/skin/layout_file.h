@@ -1,0 +1,28 @@
+// The layout file of a skin screen: how many buttons it has and where each
+// one lies. Values are read with the private-profile rules.
+#pragma once
+
+#include <string>
+
+#include "platform/inifile.h"
+
+/// Reads a button position value: characters 1-3 are the left coordinate,
+/// characters 6-8 the top; 4-5 separate them and anything after 8 is
+/// ignored. Each field converts as a decimal integer (leading zeros and
+/// blanks allowed). `left` is set before `top` is converted, so a value with
+/// a bad top field still yields its left. Raises the conversion error.
+void ParseButtonPosition(const std::string& value, int& left, int& top);
+
+class LayoutFile {
+  public:
+    explicit LayoutFile(const std::string& windowsPath) : ini_(windowsPath) {}
+
+    /// "ButtonsCount" of section "main" ("0" when missing); raises when not a number.
+    int ButtonsCount() const;
+
+    /// The position value of button n ("b" + n in section "BUTTONS", "0" when missing).
+    std::string ButtonValue(int n) const;
+
+  private:
+    platform::IniFile ini_;
+};

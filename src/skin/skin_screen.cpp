@@ -1,0 +1,118 @@
+#include "skin/skin_screen.h"
+
+#include <QPointer>
+#include <cstdio>
+
+#include "shell/globals.h"
+#include "skin/layout_file.h"
+
+namespace {
+std::string twoDigits(int n) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%2.2d", n);
+    return buf;
+}
+}  // namespace
+
+SkinScreen::SkinScreen(QWidget* parent) : platform::Form(parent) {
+    imgground1 = new platform::ImageControl(this, "imgground1");
+    imgground1->onMouseMove = [this](int, int) { Reset(); };
+}
+
+void SkinScreen::SetSkinFolder(const std::string& screen, bool languageLevel) {
+    ScreenName = screen;
+    ButtonFolder = GraphicDir + screen + "\\";
+    if (languageLevel) ButtonFolder += std::to_string(LanguageIndex) + "\\";
+}
+
+void SkinScreen::PlaceBackground(int width, int height) {
+    setClientSize(width, height);
+    imgground1->setGeometry(0, 0, width, height);
+    imgground1->setStretch(false);
+    imgground1->show();
+    imgground1->loadPicture(ButtonFolder + ScreenName + ".jpg");
+}
+
+std::string SkinScreen::UpPicture(int n) const {
+    return ButtonFolder + "buttons\\up\\" + twoDigits(n) + ".jpg";
+}
+std::string SkinScreen::FocusPicture(int n) const {
+    return ButtonFolder + "buttons\\focus\\" + twoDigits(n) + ".jpg";
+}
+std::string SkinScreen::DownPicture(int n) const {
+    return ButtonFolder + "buttons\\down\\" + twoDigits(n) + ".jpg";
+}
+
+void SkinScreen::BuildButtons(bool visible) {
+    LayoutFile layout(ButtonFolder + ScreenName + ".ini");
+    ButtonList.clear();
+    int count = layout.ButtonsCount();
+    if (count < 0) count = 0;
+    ButtonList.assign(static_cast<size_t>(count), nullptr);
+    for (int n = 1; n <= count; ++n) {
+        auto* button = new ImageButton(this, "image" + QString::number(n));
+        button->setAutoSize(true);
+        button->hide();
+        button->resize(0, 0);
+        int left = 0, top = 0;
+        try {
+            ParseButtonPosition(layout.ButtonValue(n), left, top);
+        } catch (...) {
+            button->move(left, button->y());
+            throw;
+        }
+        button->move(left, top);
+        button->loadPicture(UpPicture(n));
+        button->setVisible(visible);
+        button->setCursor(Qt::PointingHandCursor);
+        button->onMouseMove = [this, button](int, int) {
+            Focus(ButtonNumber(button->objectName()));
+        };
+        button->onMouseDown = [this, button](Qt::MouseButton, int, int) {
+            Press(ButtonNumber(button->objectName()));
+        };
+        button->onMouseUp = [this, button](Qt::MouseButton, int, int) {
+            Release(ButtonNumber(button->objectName()));
+        };
+        button->onClick = [this, button] { ButtonClick(ButtonNumber(button->objectName())); };
+        ButtonList[static_cast<size_t>(n - 1)] = button;
+    }
+}
+
+void SkinScreen::ShowButtons() {
+    for (ImageButton* b : ButtonList)
+        if (b) b->show();
+}
+
+ImageButton* SkinScreen::Button(int n) const {
+    return findChild<ImageButton*>("image" + QString::number(n), Qt::FindDirectChildrenOnly);
+}
+
+int SkinScreen::ButtonNumber(const QString& name) {
+    // "image" + one digit is 6 characters long; otherwise two digits follow.
+    if (name.size() == 6) return name.mid(5, 1).toInt();
+    return name.mid(5, 2).toInt();
+}
+
+void SkinScreen::Focus(int n) {
+    if (n == FocusedButton) return;
+    if (FocusedButton != 0)
+        if (ImageButton* old = Button(FocusedButton)) old->loadPicture(UpPicture(FocusedButton));
+    if (ImageButton* b = Button(n)) b->loadPicture(FocusPicture(n));
+    FocusedButton = n;
+}
+
+void SkinScreen::Press(int n) {
+    if (ImageButton* b = Button(n)) b->loadPicture(DownPicture(n));
+}
+
+void SkinScreen::Release(int n) {
+    if (!ReleaseShowsFocus(n)) return;
+    if (ImageButton* b = Button(n)) b->loadPicture(FocusPicture(n));
+}
+
+void SkinScreen::Reset() {
+    if (FocusedButton == 0) return;
+    if (ImageButton* b = Button(FocusedButton)) b->loadPicture(UpPicture(FocusedButton));
+    FocusedButton = 0;
+}

@@ -1,0 +1,64 @@
+// A skin screen: a borderless form whose look comes from pictures on the
+// disc: a background chosen by the interface language and picture buttons
+// built from the screen's layout file. A screen only decides what a button
+// number does when clicked.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/forms.h"
+
+/// A picture button; its object name is "image" followed by its number.
+using ImageButton = platform::ImageControl;
+
+class SkinScreen : public platform::Form {
+    Q_OBJECT
+  public:
+    explicit SkinScreen(QWidget* parent = nullptr);
+
+    /// Chooses the picture folder: GraphicDir + screen + "\" + LanguageIndex + "\",
+    /// or GraphicDir + screen + "\" when `languageLevel` is false.
+    void SetSkinFolder(const std::string& screen, bool languageLevel = true);
+
+    /// Sets the client size, places imgground1 over it and loads the
+    /// background picture (raises when it is missing).
+    void PlaceBackground(int width, int height);
+
+    /// Builds the buttons from the layout file, hidden or visible. Raises at
+    /// the first bad value or missing up picture; the slots after it stay empty.
+    void BuildButtons(bool visible);
+
+    /// Shows every button that was built (empty slots are skipped).
+    void ShowButtons();
+
+    /// The button control named "image" + n, or nullptr.
+    ImageButton* Button(int n) const;
+
+    /// The number of a button control from its name ("image7" -> 7, "image12" -> 12).
+    static int ButtonNumber(const QString& name);
+
+    /// Picture paths of button n.
+    std::string UpPicture(int n) const;
+    std::string FocusPicture(int n) const;
+    std::string DownPicture(int n) const;
+
+    // Mouse handling shared by every skin screen.
+    void Focus(int n);
+    void Press(int n);
+    void Release(int n);
+    void Reset();
+
+    std::string ScreenName;
+    std::string ButtonFolder;
+    platform::ImageControl* imgground1;
+    std::vector<ImageButton*> ButtonList;
+    int FocusedButton = 0;
+
+  protected:
+    /// What a click on button n does.
+    virtual void ButtonClick(int n) {}
+    /// Whether releasing the mouse on button n shows its focus picture.
+    virtual bool ReleaseShowsFocus(int n) { return true; }
+};

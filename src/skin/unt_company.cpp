@@ -1,0 +1,3 @@
+#include "skin/unt_company.h"
+
+QPointer<Tfrm_company> frm_company;

@@ -1,0 +1,210 @@
+// The skin framework on hand-made screens: layout values, building, the
+// failure rules and the mouse handling of picture buttons.
+#include <gtest/gtest.h>
+
+#include "platform/paths.h"
+#include "shell/globals.h"
+#include "skin/layout_file.h"
+#include "platform/error.h"
+#include "skin/skin_screen.h"
+#include "support/disc_builder.h"
+#include "support/screen_test.h"
+
+namespace {
+
+class TestScreen : public SkinScreen {
+  public:
+    using SkinScreen::SkinScreen;
+    void formCreate() override {
+        SetSkinFolder("test");
+        PlaceBackground(800, 600);
+        FocusedButton = 0;
+        BuildButtons(true);
+    }
+    std::vector<int> clicks;
+    std::vector<std::string> order;
+
+  protected:
+    void ButtonClick(int n) override {
+        clicks.push_back(n);
+        order.push_back("click");
+    }
+};
+QPointer<TestScreen> frm_test;
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
+           std::abs(a.blue() - b.blue()) < 40;
+}
+
+class SkinTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        platform::setDrive('D', disc.root());
+    }
+    TestScreen* open() { return platform::createForm(frm_test, display.get()); }
+    QColor shown(TestScreen* s, int n) {
+        return DiscBuilder::centreColour(s->Button(n)->picture());
+    }
+    DiscBuilder disc{"skin"};
+};
+
+}  // namespace
+
+TEST(LayoutValue, FieldsAreCharactersOneToThreeAndSixToEight) {
+    int left = -1, top = -1;
+    ParseButtonPosition("100, 250", left, top);
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(top, 250);
+    ParseButtonPosition("100xy250 and more", left, top);
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(top, 250);
+    ParseButtonPosition("045;;612", left, top);
+    EXPECT_EQ(left, 45);
+    EXPECT_EQ(top, 612);
+    ParseButtonPosition("  7,   9", left, top);
+    EXPECT_EQ(left, 7);
+    EXPECT_EQ(top, 9);
+}
+
+TEST(LayoutValue, BadFieldsRaiseButLeftIsKept) {
+    int left = -1, top = -1;
+    EXPECT_THROW(ParseButtonPosition("0", left, top), platform::PlatformError);
+    EXPECT_EQ(left, 0);
+    EXPECT_THROW(ParseButtonPosition("12, 3", left, top), platform::PlatformError);
+    EXPECT_THROW(ParseButtonPosition("1a0, 250", left, top), platform::PlatformError);
+    EXPECT_THROW(ParseButtonPosition("100, 2b0", left, top), platform::PlatformError);
+    EXPECT_EQ(left, 100);
+}
+
+TEST(ButtonNames, NumberFromTheControlName) {
+    EXPECT_EQ(SkinScreen::ButtonNumber("image1"), 1);
+    EXPECT_EQ(SkinScreen::ButtonNumber("image9"), 9);
+    EXPECT_EQ(SkinScreen::ButtonNumber("image12"), 12);
+    EXPECT_EQ(SkinScreen::ButtonNumber("image16"), 16);
+}
+
+TEST_F(SkinTest, BuildsNamedButtonsAtTheirPlaces) {
+    std::vector<std::string> values;
+    for (int i = 1; i <= 12; ++i)
+        values.push_back(
+            QString("%1, %2").arg(i * 50, 3, 10, QChar('0')).arg(i * 40, 3).toStdString());
+    disc.skin("test", 1, 800, 600, values);
+    TestScreen* s = open();
+    ASSERT_EQ(s->ButtonList.size(), 12u);
+    for (int n = 1; n <= 12; ++n) {
+        ImageButton* b = s->Button(n);
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_EQ(b, s->ButtonList[n - 1]);
+        EXPECT_EQ(SkinScreen::ButtonNumber(b->objectName()), n);
+        EXPECT_EQ(b->pos(), QPoint(n * 50, n * 40));
+        EXPECT_EQ(b->size(), QSize(40, 20));
+        EXPECT_TRUE(near(shown(s, n), DiscBuilder::up()));
+    }
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_EQ(s->size(), QSize(800, 600));
+    EXPECT_EQ(s->pos(), QPoint(112, 84));  // centred in the 1024 by 768 display
+}
+
+TEST_F(SkinTest, BuildingStopsAtTheFirstBadButton) {
+    disc.skin("test", 1, 800, 600, {"010, 010", "060, 010", "110, 010", "160, 010"});
+    // Button 3 has no key, button 4 would be fine.
+    disc.write("graphic/test/1/test.ini",
+               "[main]\nButtonsCount=4\n[BUTTONS]\nb1=010, 010\nb2=060, 010\nb4=160, 010\n");
+    TestScreen* s = open();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors()[0], "'' is not a valid integer value");
+    ASSERT_EQ(s->ButtonList.size(), 4u);
+    EXPECT_NE(s->ButtonList[1], nullptr);
+    EXPECT_EQ(s->ButtonList[2], nullptr);
+    EXPECT_EQ(s->ButtonList[3], nullptr);
+    ASSERT_NE(s->Button(3), nullptr);  // created, left 0, no picture
+    EXPECT_EQ(s->Button(3)->x(), 0);
+    EXPECT_TRUE(s->Button(3)->picture().isNull());
+    EXPECT_EQ(s->Button(4), nullptr);
+    s->ShowButtons();  // the empty slots are skipped
+    EXPECT_FALSE(s->Button(2)->isHidden());
+}
+
+TEST_F(SkinTest, MissingPicturesAndFiles) {
+    disc.skin("test", 1, 800, 600, {"010, 010", "060, 010", "110, 010"});
+    disc.remove("graphic/test/1/buttons/up/02.jpg");
+    TestScreen* s = open();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("buttons\\up\\02.jpg"), std::string::npos) << Errors()[0];
+    EXPECT_NE(s->ButtonList[0], nullptr);
+    EXPECT_EQ(s->ButtonList[1], nullptr);
+    s->closeForm();
+
+    Errors().clear();
+    disc.remove("graphic/test/1/test.ini");
+    s = open();
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(s->ButtonList.empty());
+    s->closeForm();
+
+    disc.remove("graphic/test/1/test.jpg");
+    s = open();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("test.jpg"), std::string::npos);
+    EXPECT_TRUE(s->ButtonList.empty());
+
+    Errors().clear();
+    disc.write("graphic/test/1/test.jpg", "not a picture at all");
+    s = open();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("Cannot read picture"), std::string::npos) << Errors()[0];
+}
+
+TEST_F(SkinTest, FocusPressReleaseAndReset) {
+    disc.skin("test", 1, 800, 600, {"010, 010", "060, 010", "110, 010", "160, 010"});
+    TestScreen* s = open();
+    MouseMove(s->Button(3));
+    EXPECT_EQ(s->FocusedButton, 3);
+    EXPECT_TRUE(near(shown(s, 3), DiscBuilder::focus()));
+    MouseMove(s->Button(4));
+    EXPECT_TRUE(near(shown(s, 3), DiscBuilder::up()));
+    EXPECT_TRUE(near(shown(s, 4), DiscBuilder::focus()));
+    MouseMove(s->imgground1, {400, 400});
+    EXPECT_EQ(s->FocusedButton, 0);
+    EXPECT_TRUE(near(shown(s, 4), DiscBuilder::up()));
+
+    MouseMove(s->Button(2));
+    MouseDown(s->Button(2));
+    EXPECT_TRUE(near(shown(s, 2), DiscBuilder::down()));
+    EXPECT_TRUE(s->clicks.empty());
+    MouseUp(s->Button(2));
+    EXPECT_TRUE(near(shown(s, 2), DiscBuilder::focus()));
+    EXPECT_EQ(s->clicks, std::vector<int>{2});
+
+    // Onto a control that is not the background: the focus stays.
+    auto* other = new QWidget(s);
+    other->setGeometry(500, 500, 50, 50);
+    other->show();
+    MouseMove(other);
+    EXPECT_EQ(s->FocusedButton, 2);
+    EXPECT_TRUE(near(shown(s, 2), DiscBuilder::focus()));
+}
+
+TEST_F(SkinTest, AMissingFocusPictureKeepsThePreviousPicture) {
+    disc.skin("test", 1, 800, 600, {"010, 010", "060, 010"});
+    disc.remove("graphic/test/1/buttons/focus/02.jpg");
+    TestScreen* s = open();
+    MouseMove(s->Button(2));
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(near(shown(s, 2), DiscBuilder::up()));
+    // Still usable: button 1 focuses normally.
+    MouseMove(s->Button(1));
+    EXPECT_EQ(s->FocusedButton, 1);
+    EXPECT_TRUE(near(shown(s, 1), DiscBuilder::focus()));
+}
+
+TEST_F(SkinTest, DisabledButtonsIgnoreTheMouse) {
+    disc.skin("test", 1, 800, 600, {"010, 010", "060, 010"});
+    TestScreen* s = open();
+    s->Button(1)->setEnabled(false);
+    Click(s->Button(1));
+    EXPECT_TRUE(s->clicks.empty());
+    EXPECT_EQ(s->FocusedButton, 0);
+}
