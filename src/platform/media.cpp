@@ -78,9 +78,14 @@ void MediaPlayer::Open() {
         device_ = createMediaDevice();
         device_->onEnded = [this] { deviceEnded(); };
     }
+    // The device's text says what went wrong; the file name says where.
     std::string host = hostPath(FileName).string();
-    if (host.empty()) throw PlatformError(kMediaFileNotFound);
-    device_->open(host, Display.data());
+    try {
+        if (host.empty()) throw PlatformError(kMediaFileNotFound);
+        device_->open(host, Display.data());
+    } catch (const PlatformError& e) {
+        throw PlatformError(std::string(e.what()) + "\n" + FileName);
+    }
     open_ = true;
 }
 

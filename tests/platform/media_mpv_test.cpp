@@ -131,8 +131,9 @@ TEST_F(MpvDeviceTest, BadFilesRaiseInsteadOfHanging) {
             player->Open();
             ADD_FAILURE() << name << " opened";
         } catch (const PlatformError& e) {
-            EXPECT_STREQ(e.what(),
-                         std::string(name) == "missing.mp3" ? kMediaFileNotFound : kMediaCannotPlay)
+            EXPECT_EQ(e.what(), std::string(std::string(name) == "missing.mp3" ? kMediaFileNotFound
+                                                                               : kMediaCannotPlay) +
+                                    "\n" + player->FileName)
                 << name;
         }
         EXPECT_LT(t.elapsed(), 12000) << name;

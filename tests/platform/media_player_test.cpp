@@ -230,7 +230,7 @@ TEST_F(MediaPlayerTest, AFailedOpenRaisesTheDeviceTextAndLeavesThePlayerClosed) 
         player->Open();
         FAIL() << "no error";
     } catch (const PlatformError& e) {
-        EXPECT_STREQ(e.what(), kMediaFileNotFound);
+        EXPECT_EQ(e.what(), std::string(kMediaFileNotFound) + "\nD:\\missing.mp3");
     }
     EXPECT_FALSE(player->isOpen());
     EXPECT_EQ(player->Position(), 0);

@@ -1,0 +1,125 @@
+// The main menu and the three screens it opens itself: settings, company and
+// about, on the sample disc.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/forms.h"
+#include "platform/inifile.h"
+#include "platform/paths.h"
+#include "platform/richtext.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+#include "shell/settings.h"
+#include "skin/unt_about.h"
+#include "skin/unt_company.h"
+#include "skin/unt_main.h"
+#include "skin/unt_settings.h"
+#include "support/screen_test.h"
+
+namespace {
+
+class MenuScreens : public ScreenTest {
+  protected:
+    Tfrm_main* OpenMenu() {
+        ShowMainMenu();
+        Advance(200);
+        EXPECT_NE(frm_main, nullptr);
+        return frm_main;
+    }
+    std::string Stored(const char* key) {
+        return platform::IniFile("c:\\quran_setting.ini").readString("settings", key, "absent");
+    }
+};
+
+TEST_F(MenuScreens, ButtonsOpenTheirScreensModallyAndSixteenEndsTheProgram) {
+    Tfrm_main* menu = OpenMenu();
+    EXPECT_EQ(menu->size(), QSize(1024, 768));
+    for (int n = 1; n <= 16; ++n) EXPECT_TRUE(menu->Button(n)->isVisible()) << n;
+
+    Click(menu->Button(13));
+    ASSERT_NE(frm_settings, nullptr);
+    EXPECT_TRUE(frm_settings->isModalForm());
+    Click(frm_settings->Button(1));
+    Advance(10);
+    EXPECT_EQ(frm_settings, nullptr);
+
+    Click(menu->Button(14));
+    ASSERT_NE(frm_company, nullptr);
+    EXPECT_TRUE(frm_company->isModalForm());
+    Click(frm_company->Button(1));
+    Advance(10);
+    EXPECT_EQ(frm_company, nullptr);
+
+    EXPECT_FALSE(platform::terminationRequested());
+    Click(menu->Button(16));
+    EXPECT_TRUE(platform::terminationRequested());
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
+}
+
+TEST_F(MenuScreens, AboutShowsItsTextRightToLeftAndRestoresTheLanguage) {
+    Tfrm_main* menu = OpenMenu();
+    LanguageIndex = 2;
+    Click(menu->Button(15));
+    ASSERT_NE(frm_about, nullptr);
+    EXPECT_EQ(LanguageIndex, 1) << "the screen's pictures are those of language 1";
+    EXPECT_EQ(frm_about->SavedLanguageIndex, 2);
+    platform::RichTextBox* text = frm_about->memoabout1;
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_TRUE(text->rightToLeft());
+    EXPECT_EQ(text->geometry(), QRect(120, 90, 655, 390));
+    ASSERT_FALSE(text->plainLines().empty());
+    Click(frm_about->Button(1));
+    Advance(10);
+    EXPECT_EQ(frm_about, nullptr);
+    EXPECT_EQ(LanguageIndex, 2);
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
+}
+
+TEST_F(MenuScreens, SettingsShowsTheStoredChoicesAndSavesThemKeyByKey) {
+    // No file: both visible boxes are checked.
+    Tfrm_settings* screen = platform::createForm(frm_settings, HubArea());
+    screen->showModal();
+    EXPECT_TRUE(screen->Check1->isChecked());
+    EXPECT_TRUE(screen->Check3->isChecked());
+    EXPECT_FALSE(screen->Check2->isVisible());
+    EXPECT_EQ(screen->Check1->pos(), QPoint(543, 219));
+    screen->Check3->setChecked(false);
+    Click(screen->Button(1));
+    Advance(10);
+    EXPECT_EQ(Stored("settings_enter"), "1");
+    EXPECT_EQ(Stored("settings_doaa"), "0");
+    EXPECT_EQ(Stored("settings_lang"), "0");
+    EXPECT_EQ(SettingEnter, 1);
+
+    // A stored language value of 5 is carried back as 1.
+    platform::IniFile("c:\\quran_setting.ini").writeString("settings", "settings_lang", "5");
+    LoadSettings();
+    screen = platform::createForm(frm_settings, HubArea());
+    screen->showModal();
+    EXPECT_FALSE(screen->Check3->isChecked());
+    Click(screen->Button(1));
+    Advance(10);
+    EXPECT_EQ(Stored("settings_lang"), "1");
+    EXPECT_EQ(Stored("settings_enter"), "1");
+}
+
+TEST_F(MenuScreens, ASettingsFileThatCannotBeWrittenIsReportedAndKeepsItsContent) {
+    platform::IniFile("c:\\quran_setting.ini").writeString("settings", "settings_enter_sora", "18");
+    // Drive C becomes a place where nothing can be created.
+    const std::string blocker = DriveC() + "/plainfile";
+    std::ofstream(blocker) << "x";
+    platform::setDrive('C', blocker + "/inside");
+    Tfrm_settings* screen = platform::createForm(frm_settings, HubArea());
+    screen->showModal();
+    Click(screen->Button(1));
+    Advance(10);
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("quran_setting.ini"), std::string::npos) << Errors()[0];
+    EXPECT_EQ(frm_settings, nullptr) << "the screen still closes";
+    platform::setDrive('C', DriveC());
+    EXPECT_EQ(Stored("settings_enter_sora"), "18");
+}
+
+}  // namespace
