@@ -1,5 +1,7 @@
 #include "platform/binfile.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/error.h"
@@ -28,9 +30,27 @@ void BinaryFile::seek(uint64_t offset) {
 
 void BinaryFile::readRaw(void* into, uint64_t count) {
     if (count > size_ || pos_ > size_ - count) fail();
-    in_.seekg(static_cast<std::streamoff>(pos_));
-    in_.read(static_cast<char*>(into), static_cast<std::streamsize>(count));
-    if (!in_) fail();
+    // Readers seek and read one small field at a time; a block of the file is
+    // kept so that fields close together cost no system call each.
+    if (count > kBlock) {
+        in_.seekg(static_cast<std::streamoff>(pos_));
+        in_.read(static_cast<char*>(into), static_cast<std::streamsize>(count));
+        if (!in_) fail();
+    } else {
+        if (pos_ < blockStart_ || pos_ + count > blockStart_ + block_.size()) {
+            const uint64_t length = std::min<uint64_t>(kBlock, size_ - pos_);
+            block_.resize(length);
+            in_.clear();
+            in_.seekg(static_cast<std::streamoff>(pos_));
+            in_.read(block_.data(), static_cast<std::streamsize>(length));
+            if (!in_) {
+                block_.clear();
+                fail();
+            }
+            blockStart_ = pos_;
+        }
+        std::memcpy(into, block_.data() + (pos_ - blockStart_), count);
+    }
     pos_ += count;
 }
 

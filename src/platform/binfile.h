@@ -36,8 +36,12 @@ class BinaryFile {
   private:
     void readRaw(void* into, uint64_t count);
 
+    static constexpr uint64_t kBlock = 16384;
+
     std::string name_;
     std::ifstream in_;
+    std::string block_;  // bytes of the file from blockStart_
+    uint64_t blockStart_ = 0;
     uint64_t size_ = 0;
     uint64_t pos_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 
 #include "platform/guard.h"
 
@@ -22,7 +23,7 @@ QElapsedTimer& elapsed() {
     return t;
 }
 
-uint32_t seed = 0;
+std::atomic<uint32_t> seed{0};
 
 }  // namespace
 
@@ -114,16 +115,22 @@ void ManualClock::advance(int64_t ms) {
 }
 
 int random(int n) {
-    seed = seed * 134775813u + 1u;
+    // The animation thread of the picture show draws from the same generator
+    // as the user-interface thread: each step is one atomic update.
+    uint32_t old = seed.load(std::memory_order_relaxed);
+    uint32_t next;
+    do {
+        next = old * 134775813u + 1u;
+    } while (!seed.compare_exchange_weak(old, next, std::memory_order_relaxed));
     if (n <= 0) return 0;
-    return static_cast<int>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(n)) >> 32);
+    return static_cast<int>((static_cast<uint64_t>(next) * static_cast<uint32_t>(n)) >> 32);
 }
 
 void randomize(uint32_t s) {
-    seed = s;
+    seed.store(s, std::memory_order_relaxed);
 }
 uint32_t randomSeed() {
-    return seed;
+    return seed.load(std::memory_order_relaxed);
 }
 
 }  // namespace platform

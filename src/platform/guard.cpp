@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <set>
 
 #include "platform/error.h"
 
@@ -12,6 +13,11 @@ namespace platform {
 namespace {
 bool recording = false;
 std::vector<std::string> messages;
+// Messages whose box is open now. A handler that fails on every tick (a
+// missing picture of an animation) would otherwise pile up a new box every
+// few hundred milliseconds; the same message is shown once until its box is
+// closed.
+std::set<std::string> openBoxes;
 }  // namespace
 
 void guarded(const std::function<void()>& handler) {
@@ -30,11 +36,13 @@ void ErrorBox::show(const std::string& message) {
         if (!recording) std::fprintf(stderr, "%s\n", message.c_str());
         return;
     }
+    if (!openBoxes.insert(message).second) return;
     std::fprintf(stderr, "ZAFIREL: %s\n", message.c_str());
     // Shown without a nested event loop: the handler that failed has ended.
     auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
-                                QString::fromLocal8Bit(message.c_str()), QMessageBox::Ok);
+                                QString::fromUtf8(message.c_str()), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QObject::destroyed, [message] { openBoxes.erase(message); });
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
 }

@@ -1,7 +1,9 @@
 #include "shell/app_sections.h"
 
+#include "quran/unt_quran.h"
 #include "shell/sections.h"
 
 void RegisterAppSections() {
     // Sections register here as their screens are built.
+    RegisterSection(1, OpenQuranSection);
 }

@@ -1,6 +1,7 @@
 #include "shell/unt_start.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@ QPointer<Tfrm_start> frm_start;
 Tfrm_start::Tfrm_start(QWidget* parent) : platform::HubWindow(parent) {
     setWindowTitle("ZAFIREL");
     platform::setDisplayArea(area());
+    // The display area may cover the whole hub: its first paint counts too.
+    area()->installEventFilter(this);
     Timer1 = new platform::Timer(this, 100, true);
     Timer4 = new platform::Timer(this, 100, false);
     Timer1->onTimer = [this] { Timer1Timer(); };
@@ -45,8 +48,17 @@ void Tfrm_start::Timer4Timer() {
     OpenSection(SelectedSection);
 }
 
+bool Tfrm_start::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Paint) firstFrame();
+    return platform::HubWindow::eventFilter(watched, e);
+}
+
 void Tfrm_start::paintEvent(QPaintEvent* e) {
     platform::HubWindow::paintEvent(e);
+    firstFrame();
+}
+
+void Tfrm_start::firstFrame() {
     if (painted_) return;
     painted_ = true;
     // For measuring start-up: end the program once the hub has been drawn.

@@ -24,8 +24,10 @@ class Tfrm_start : public platform::HubWindow {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void firstFrame();
     bool painted_ = false;
 };
 

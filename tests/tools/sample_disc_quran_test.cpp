@@ -31,8 +31,7 @@ struct Structure {
 const Structure& structure() {
     static const Structure s = [] {
         Structure st;
-        fs::path file =
-            fs::path(__FILE__).parent_path() / "../../tools/sample_disc/data/quran-structure.txt";
+        fs::path file = fs::path(ZAFIREL_SOURCE_DIR) / "tools/sample_disc/data/quran-structure.txt";
         std::ifstream in(file);
         std::string line, section;
         while (std::getline(in, line)) {

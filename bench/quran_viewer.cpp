@@ -1,0 +1,250 @@
+// The Quran page viewer on the sample disc with the real media device (null
+// audio output) and the real clock:
+// - from a click on an aya to its marks drawn and its recording heard (the
+//   play position moving past the aya's start), within a sura and across
+//   suras on a page that holds several;
+// - what one tick of the 10 ms recitation watch costs, and the CPU time the
+//   process and its UI thread spend over seconds of real recitation, against
+//   the same viewer with the recitation paused.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QThread>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/paths.h"
+#include "platform/sim_device.h"
+#include "quran/quran_files.h"
+#include "quran/unt_quran.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+#include "support/screen_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the event loop for `ms` of real time, blocking between events.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void spin() {
+    QCoreApplication::processEvents();
+    QThread::usleep(200);
+}
+
+double seconds(const timespec& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+double threadCpu() {
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return seconds(t);
+}
+double processCpu() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return seconds(t);
+}
+double wallTime() {
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return seconds(t);
+}
+
+// The program's surroundings: the sample disc on D, a scratch C, a display.
+class Viewer {
+  public:
+    Viewer() {
+        ok = fs::exists(fs::path(TestDiscFolder()) / "velk_quran");
+        if (!ok) return;
+        platform::clearDrives();
+        platform::setProgramDrive('D');
+        platform::setDrive('D', TestDiscFolder());
+        driveC = fs::temp_directory_path() / ("zafirel-bench-viewer." + std::to_string(::getpid()));
+        fs::create_directories(driveC);
+        platform::setDrive('C', driveC);
+        ResetSharedState();
+        BuildDiscFolders();
+        LanguageIndex = 1;
+        platform::useRealMedia();
+        display.resize(1024, 768);
+        display.show();
+        platform::setDisplayArea(&display);
+    }
+    ~Viewer() {
+        if (frm_quran) frm_quran->closeForm();
+        platform::processPendingEvents();
+        platform::setDisplayArea(nullptr);
+        std::error_code ec;
+        fs::remove_all(driveC, ec);
+    }
+
+    /// Opens the viewer at an aya and waits until its recitation is heard.
+    Tfrm_quran* open(int sura, int aya) {
+        CurrentSura = sura;
+        CurrentAya = aya;
+        CurrentPage = CurrentPart = RepeatDone = 0;
+        RepeatCount = 1;
+        OpenQuranSection();
+        Tfrm_quran* v = frm_quran;
+        QElapsedTimer t;
+        t.start();
+        while (!(v->mci1->isOpen() && v->mci1->Position() > v->AyaStartMs) && t.elapsed() < 5000)
+            spin();
+        return v;
+    }
+
+    bool ok = false;
+    QWidget display;
+    fs::path driveC;
+};
+
+void press(QWidget* w, QPoint at) {
+    QPointF local(at), global(w->mapToGlobal(at));
+    QMouseEvent down(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+}
+
+QPoint inside(int sura, int aya) {
+    AyaLocation at;
+    LocateAyaSegments(sura, aya, at);
+    const AyaSegment& s = at.segments[0];
+    return {s.left + s.width / 2, s.top + s.height / 2};
+}
+
+// Clicks alternately on two ayas of the shown page and times the marks being
+// drawn and the recording moving past the aya's start.
+void clickToRecitation(benchmark::State& state, int sura, int ayaA, int otherSura, int ayaB) {
+    Viewer env;
+    if (!env.ok) return state.SkipWithError("no sample disc; run the tests once to build it");
+    Tfrm_quran* v = env.open(sura, ayaA);
+    const QPoint targets[2] = {inside(otherSura, ayaB), inside(sura, ayaA)};
+    const int suras[2] = {otherSura, sura};
+    double drawn = 0, heard = 0, worst = 0;
+    int n = 0, misses = 0;
+    for (auto _ : state) {
+        const int k = n % 2;
+        QElapsedTimer t;
+        t.start();
+        press(v->imgpage, targets[k]);
+        v->repaint();  // the marks on the screen
+        const double shown = t.nsecsElapsed() / 1e6;
+        while (!(v->mci1->Position() > v->AyaStartMs) && t.elapsed() < 5000) spin();
+        const double playing = t.nsecsElapsed() / 1e6;
+        state.SetIterationTime(playing / 1000.0);
+        misses += CurrentSura != suras[k] || !v->shpaya[0]->isVisible();
+        drawn += shown;
+        heard += playing;
+        worst = std::max(worst, playing);
+        ++n;
+        runFor(300);  // let it recite a little, as a reader would
+    }
+    state.counters["marks_drawn_ms"] = drawn / n;
+    state.counters["heard_ms"] = heard / n;
+    state.counters["worst_heard_ms"] = worst;
+    state.counters["wrong_aya"] = misses;
+    state.counters["errors"] = static_cast<double>(platform::ErrorBox::recorded().size());
+}
+
+void BM_ClickToRecitationSameSura(benchmark::State& state) {
+    clickToRecitation(state, 2, 7, 2, 12);  // both on page 3
+}
+void BM_ClickToRecitationOtherSura(benchmark::State& state) {
+    clickToRecitation(state, 114, 2, 113, 3);  // page 604: a new title and recording
+}
+
+// One watch tick while a recitation plays: a position read and a compare
+// (the aya's end is moved out of reach so no tick starts the next aya).
+void BM_WatchTick(benchmark::State& state) {
+    Viewer env;
+    if (!env.ok) return state.SkipWithError("no sample disc");
+    Tfrm_quran* v = env.open(2, 1);
+    v->AyaEndMs = INT32_MAX;
+    QElapsedTimer t;
+    t.start();
+    int64_t ticks = 0;
+    for (auto _ : state) {
+        v->Timer6Timer();
+        ++ticks;
+    }
+    const double perTick = t.nsecsElapsed() / 1e9 / static_cast<double>(ticks);
+    state.counters["core_%_at_100_ticks_per_s"] = perTick * 100 * 100;
+}
+
+// CPU time over `seconds` of real time: reciting, or with the recitation
+// paused (the stars, the script and the watch still run), or reciting with
+// the watch switched off (what the player and the animations cost alone).
+void cpuWhile(benchmark::State& state, const char* mode) {
+    Viewer env;
+    if (!env.ok) return state.SkipWithError("no sample disc");
+    Tfrm_quran* v = env.open(2, 1);
+    const int ms = static_cast<int>(state.range(0));
+    const std::string m = mode;
+    if (m == "paused") v->PauseButton();
+    if (m == "no_watch") v->Timer6->setEnabled(false);
+    for (auto _ : state) {
+        const double t0 = wallTime(), ui0 = threadCpu(), p0 = processCpu();
+        runFor(ms);
+        const double wall = wallTime() - t0;
+        state.counters["ui_thread_core_%"] = 100.0 * (threadCpu() - ui0) / wall;
+        state.counters["process_core_%"] = 100.0 * (processCpu() - p0) / wall;
+    }
+    state.counters["ayas_recited"] = CurrentAya - 1;
+    state.counters["errors"] = static_cast<double>(platform::ErrorBox::recorded().size());
+}
+
+void BM_CpuReciting(benchmark::State& state) {
+    cpuWhile(state, "reciting");
+}
+void BM_CpuRecitingWithoutWatch(benchmark::State& state) {
+    cpuWhile(state, "no_watch");
+}
+void BM_CpuPaused(benchmark::State& state) {
+    cpuWhile(state, "paused");
+}
+
+BENCHMARK(BM_ClickToRecitationSameSura)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(BM_ClickToRecitationOtherSura)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(BM_WatchTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CpuReciting)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CpuRecitingWithoutWatch)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CpuPaused)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("ZAFIREL_AUDIO")) ::setenv("ZAFIREL_AUDIO", "null", 1);
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    platform::ErrorBox::setRecording(true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

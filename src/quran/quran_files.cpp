@@ -1,0 +1,147 @@
+#include "quran/quran_files.h"
+
+#include <cstdint>
+
+#include "platform/binfile.h"
+#include "shell/globals.h"
+
+// Sura numbers outside 1..114 have no record: the readers that return a value
+// raise the file's read error for them, the searches answer false.
+
+namespace {
+
+constexpr int kSuraCount = 114;
+constexpr uint64_t kCountRecordBytes = 3;     // aya_count: sura, aya count (16-bit)
+constexpr uint64_t kDirectoryEntryBytes = 5;  // parts, cutaya: sura, offset (32-bit)
+constexpr uint64_t kPartRecordBytes = 5;      // parts: sura, aya, -, part, -
+constexpr uint64_t kSegmentBytes = 13;        // cutaya: sura, aya, page, left, top, width, height
+constexpr int kPartRecords = 6236;            // ayas of the whole Quran
+constexpr int kHitTestRecords = 11317;        // segments the hit test examines at most
+
+// Field offsets inside an aya map record.
+constexpr uint64_t kSegSura = 0, kSegAya = 1, kSegPage = 3, kSegLeft = 5, kSegTop = 7,
+                   kSegWidth = 9, kSegHeight = 11;
+
+// Field offsets inside a parts record.
+constexpr uint64_t kPartSura = 0, kPartAya = 1, kPartPart = 3;
+
+bool validSura(int sura) {
+    return sura >= 1 && sura <= kSuraCount;
+}
+
+uint8_t readU8At(platform::BinaryFile& f, uint64_t offset) {
+    f.seek(offset);
+    return f.readU8();
+}
+
+int readI16At(platform::BinaryFile& f, uint64_t offset) {
+    f.seek(offset);
+    return static_cast<int16_t>(f.readU16());
+}
+
+// The directory entry of `sura` (parts and cutaya share the layout): the offset
+// of its first record. An offset at or past the end of the file is damage.
+uint64_t firstRecordOf(platform::BinaryFile& f, int sura) {
+    f.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
+    const uint64_t offset = f.readU32();
+    if (offset >= f.size()) f.fail();
+    return offset;
+}
+
+}  // namespace
+
+int ReadSuraAyaCount(int sura, int& recordSura) {
+    platform::BinaryFile f(DataDir + "aya_count");
+    if (!validSura(sura)) f.fail();
+    const uint64_t record = static_cast<uint64_t>(sura - 1) * kCountRecordBytes;
+    recordSura = readU8At(f, record);
+    f.seek(record + 1);
+    return f.readU16();
+}
+
+int ReadAyaPart(int sura, int aya) {
+    platform::BinaryFile f(DataDir + "parts");
+    if (!validSura(sura) || aya < 1) f.fail();
+    f.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
+    const uint64_t first = f.readU32();
+    return readU8At(f, first + static_cast<uint64_t>(aya - 1) * kPartRecordBytes + kPartPart);
+}
+
+bool FindFirstAyaOfPart(int part, int& sura, int& aya) {
+    platform::BinaryFile f(DataDir + "parts");
+    uint64_t o = firstRecordOf(f, 1);
+    for (int k = 0; k < kPartRecords && o < f.size(); ++k, o += kPartRecordBytes) {
+        if (readU8At(f, o + kPartPart) != part) continue;
+        sura = readU8At(f, o + kPartSura);
+        aya = readU8At(f, o + kPartAya);  // one byte: every part begins below aya 256
+        return true;
+    }
+    return false;
+}
+
+bool LocateAyaSegments(int sura, int aya, AyaLocation& out) {
+    if (!validSura(sura)) return false;
+    platform::BinaryFile f(DataDir + "cutaya");
+    uint64_t o = firstRecordOf(f, sura);
+    // Aya 1 is the sura's first record, taken without reading its aya field. Any
+    // other aya is the first record of the sura that carries its number; the walk
+    // ends with the sura or with the file.
+    for (;; o += kSegmentBytes) {
+        if (o >= f.size() || readU8At(f, o + kSegSura) != sura) return false;
+        if (aya == 1 || readI16At(f, o + kSegAya) == aya) break;
+    }
+    AyaLocation found;
+    found.page = readI16At(f, o + kSegPage);
+    auto placeAt = [&](uint64_t at) {
+        AyaSegment& s = found.segments[found.count++];
+        s.sura = sura;
+        s.aya = aya;
+        s.page = found.page;  // every segment is drawn on the page the aya begins on
+        s.left = readI16At(f, at + kSegLeft);
+        s.top = readI16At(f, at + kSegTop);
+        s.width = readI16At(f, at + kSegWidth);
+        s.height = readI16At(f, at + kSegHeight);
+    };
+    placeAt(o);
+    // The next two records, when they continue the same aya.
+    for (int k = 1; k < 3; ++k) {
+        o += kSegmentBytes;
+        if (o >= f.size()) break;
+        if (readI16At(f, o + kSegAya) != aya || readU8At(f, o + kSegSura) != sura) break;
+        placeAt(o);
+    }
+    out = found;
+    return true;
+}
+
+bool HitTestAyaRecord(int currentSura, int currentPage, int x, int y, int& sura, int& aya) {
+    const int start = currentSura <= 2 ? currentSura : currentSura - 2;
+    if (!validSura(start)) return false;
+    platform::BinaryFile f(DataDir + "cutaya");
+    uint64_t o = firstRecordOf(f, start);
+    for (int k = 0; k < kHitTestRecords && o < f.size(); ++k, o += kSegmentBytes) {
+        const int left = readI16At(f, o + kSegLeft);
+        const int top = readI16At(f, o + kSegTop);
+        const int width = readI16At(f, o + kSegWidth);
+        const int height = readI16At(f, o + kSegHeight);
+        const int page = readI16At(f, o + kSegPage);
+        if (left <= x && x <= left + width && top <= y && y <= top + height &&
+            page == currentPage) {
+            sura = readU8At(f, o + kSegSura);
+            aya = readI16At(f, o + kSegAya);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FindFirstAyaOfPage(int page, int& sura, int& aya) {
+    platform::BinaryFile f(DataDir + "cutaya");
+    for (uint64_t o = firstRecordOf(f, 1); o < f.size(); o += kSegmentBytes) {
+        if (readI16At(f, o + kSegPage) != page) continue;
+        sura = readU8At(f, o + kSegSura);
+        aya = readI16At(f, o + kSegAya);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,76 @@
+#include "quran/remarks_file.h"
+
+#include <climits>
+#include <cstdint>
+#include <set>
+#include <string_view>
+
+#include "platform/error.h"
+#include "platform/inifile.h"
+#include "platform/paths.h"
+#include "shell/globals.h"
+
+namespace {
+
+constexpr const char* kSection = "remarks";
+
+// The numbers i for which some line of the text names a key "sora<i>". Only
+// those remarks can hold a sura, so a damaged "count" never makes the
+// duplicate check run through numbers that have no keys.
+std::set<int> suraKeyNumbers(const std::string& text, int upTo) {
+    std::set<int> numbers;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view line(text.data() + start, end - start);
+        start = end + 1;
+        size_t b = line.find_first_not_of(" \t");
+        if (b == std::string_view::npos || line.size() - b < 5) continue;
+        std::string_view key = line.substr(b);
+        auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
+        if (lower(key[0]) != 's' || lower(key[1]) != 'o' || lower(key[2]) != 'r' ||
+            lower(key[3]) != 'a')
+            continue;
+        int64_t n = 0;
+        size_t i = 4;
+        for (; i < key.size() && key[i] >= '0' && key[i] <= '9' && n <= upTo; ++i)
+            n = n * 10 + (key[i] - '0');
+        if (i > 4 && n >= 1 && n <= upTo) numbers.insert(static_cast<int>(n));
+    }
+    return numbers;
+}
+
+bool sameNumber(const std::string& stored, int value) {
+    int n = 0;
+    return platform::tryStrToInt(stored, n) && n == value;
+}
+
+}  // namespace
+
+std::string RemarksFileName() {
+    return "c:\\remrak" + std::to_string(LanguageIndex) + ".ini";
+}
+
+bool AddRemark(int sura, int aya) {
+    const std::string name = RemarksFileName();
+    std::string text;
+    if (platform::fileExists(name)) text = platform::readFile(name);
+    int count = platform::strToInt(platform::iniRead(text, kSection, "count", "0"));
+    if (count < 0) count = 0;  // a damaged count: start the list again
+    if (count == INT_MAX) return false;
+
+    for (int i : suraKeyNumbers(text, count)) {
+        const std::string n = std::to_string(i);
+        if (sameNumber(platform::iniRead(text, kSection, "sora" + n, "0"), sura) &&
+            sameNumber(platform::iniRead(text, kSection, "aya" + n, "0"), aya))
+            return false;
+    }
+
+    const std::string n = std::to_string(count + 1);
+    platform::IniFile ini(name);
+    ini.writeString(kSection, "count", n);
+    ini.writeString(kSection, "sora" + n, std::to_string(sura));
+    ini.writeString(kSection, "aya" + n, std::to_string(aya));
+    return true;
+}

@@ -1,0 +1,47 @@
+// The go-to panel of the Quran page viewer: four number fields (aya, sura,
+// page, part) and seventeen picture buttons for search, transport, repetition,
+// photos, remarks and stepping through ayas, suras, pages and parts.
+#pragma once
+
+#include <QPointer>
+
+#include "skin/skin_screen.h"
+
+class QPlainTextEdit;
+
+class Tfrm_remote : public SkinScreen {
+    Q_OBJECT
+  public:
+    explicit Tfrm_remote(QWidget* parent = nullptr);
+    void formCreate() override;
+
+    /// Enables and disables buttons 10..17 at the ends of their ranges.
+    void UpdateNavigationButtons();
+    /// Writes the reading position into the four fields.
+    void ShowPosition();
+    /// Button 9.
+    void AddRemarkButton();
+    /// Button 1: pauses a running recitation, then opens the Quran search.
+    void SearchButton();
+
+    /// Opens the Quran search screen modally over the viewer. The search
+    /// screen is not part of the program yet: this does nothing for now.
+    void OpenQuranSearch();
+    /// Button 8: opens the Quran photo screen modally. Not part of the
+    /// program yet: this does nothing for now.
+    void OpenQuranPhotos();
+
+    /// Enables or disables button n (a disabled button ignores the mouse).
+    void EnableButton(int n, bool enabled);
+    bool ButtonEnabled(int n) const;
+
+    QPlainTextEdit* Memoaya;
+    QPlainTextEdit* memosora;
+    QPlainTextEdit* memopage;
+    QPlainTextEdit* memopart;
+
+  protected:
+    void ButtonClick(int n) override;
+};
+
+extern QPointer<Tfrm_remote> frm_remote;

@@ -1,0 +1,150 @@
+#include "quran/unt_soraname.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include "platform/codepage.h"
+#include "platform/guard.h"
+#include "platform/inifile.h"
+#include "platform/paths.h"
+#include "quran/unt_quran.h"
+#include "shell/globals.h"
+
+QPointer<Tfrm_soraname> frm_soraname;
+
+namespace {
+
+constexpr int kSuraCount = 114;
+constexpr int kColumnLength = 20;
+constexpr int kFirstLeft = 662;
+constexpr int kFirstTop = 20;
+constexpr int kLabelWidth = 126;
+constexpr int kLabelHeight = 26;
+constexpr int kColumnGap = 5;
+
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+
+/// A sura name: reports mouse moves and clicks (press and release on it) to
+/// the index through the guard.
+class SuraLabel : public QLabel {
+  public:
+    SuraLabel(QWidget* parent, int number) : QLabel(parent) {
+        setObjectName("label" + QString::number(number));
+        setMouseTracking(true);
+    }
+    std::function<void()> onMouseMove;
+    std::function<void()> onClick;
+
+  protected:
+    void mouseMoveEvent(QMouseEvent*) override {
+        if (onMouseMove) platform::guarded(onMouseMove);
+    }
+    void mousePressEvent(QMouseEvent*) override { pressed_ = true; }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        bool wasPressed = pressed_;
+        pressed_ = false;
+        if (wasPressed && e->button() == Qt::LeftButton &&
+            rect().contains(e->position().toPoint()) && onClick)
+            platform::guarded(onClick);
+    }
+
+  private:
+    bool pressed_ = false;
+};
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+/// The sura number of a label from its name: the characters after "label".
+int LabelNumber(const QObject* label) {
+    return label->objectName().mid(5).toInt();
+}
+
+/// Opens the chosen sura in the commentary reader. The commentary reader is
+/// not part of the program yet; its index choice lands here.
+void LoadSuraInCommentaryReader() {}
+
+}  // namespace
+
+Tfrm_soraname::Tfrm_soraname(QWidget* parent) : SkinScreen(parent) {
+    imgground1->onMouseMove = [this](int, int) { BackgroundMouseMove(); };
+}
+
+void Tfrm_soraname::formCreate() {
+    SetSkinFolder("soraname");
+    PlaceBackground(800, 600);
+    FocusedButton = 0;
+    BuildButtons(true);
+
+    // The names file is read once for the whole list; like every INI read, a
+    // missing file or key gives an empty name.
+    const std::string namesFile = DataDir + "names" + std::to_string(LanguageIndex) + ".ini";
+    const std::string names = platform::fileExists(namesFile) ? platform::readFile(namesFile) : "";
+
+    QFont font("Simplified Arabic");
+    font.setPixelSize(16);  // 12 points on the program's 96-dpi display
+    font.setBold(true);
+
+    int left = kFirstLeft, top = kFirstTop;
+    for (int i = 1; i <= kSuraCount; ++i) {
+        if (i > 1) {
+            if ((i - 1) % kColumnLength == 0) {
+                left -= kLabelWidth + kColumnGap;
+                top = kFirstTop;
+            } else {
+                top += kLabelHeight + 1;
+            }
+        }
+        auto* label = new SuraLabel(this, i);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(false);
+        label->setFont(font);
+        setTextColour(label, kWhite);
+        label->setGeometry(left, top, kLabelWidth, kLabelHeight);
+        label->onMouseMove = [this, label] { LabelMouseMove(LabelNumber(label)); };
+        label->onClick = [this, label] { LabelClick(LabelNumber(label)); };
+        label->setText(
+            platform::toUnicode(platform::iniRead(names, "soraname", std::to_string(i), "")));
+        label->show();
+    }
+}
+
+QLabel* Tfrm_soraname::Label(int n) const {
+    return findChild<QLabel*>("label" + QString::number(n), Qt::FindDirectChildrenOnly);
+}
+
+void Tfrm_soraname::LabelMouseMove(int n) {
+    if (n == HoveredLabel) return;
+    if (HoveredLabel != 0)
+        if (QLabel* old = Label(HoveredLabel)) setTextColour(old, kWhite);
+    if (QLabel* label = Label(n)) setTextColour(label, kRed);
+    HoveredLabel = n;
+}
+
+void Tfrm_soraname::BackgroundMouseMove() {
+    Reset();
+    if (HoveredLabel == 0) return;
+    if (QLabel* old = Label(HoveredLabel)) setTextColour(old, kWhite);
+    HoveredLabel = 0;
+}
+
+void Tfrm_soraname::LabelClick(int n) {
+    CurrentAya = 1;
+    CurrentSura = n;
+    if (SuraIndexCaller == 1) {
+        if (frm_quran) frm_quran->LoadSura();
+    } else if (SuraIndexCaller == 2) {
+        LoadSuraInCommentaryReader();
+    }
+    closeForm();
+}
+
+void Tfrm_soraname::ButtonClick(int n) {
+    if (n == 1) closeForm();
+}
