@@ -7,6 +7,7 @@
 #include <QThread>
 #include <mutex>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 #include "components/transition_effects.h"
@@ -16,8 +17,11 @@
 #include "platform/guard.h"
 
 using testimg::tagged;
+using Events = std::vector<std::string>;
 
 namespace {
+
+const Events kCompleted{"start 0", "complete", "stop"}, kStopped{"start 0", "stop"};
 
 /// Processes events until `done` holds; the limit is only a safety net.
 bool waitFor(const std::function<bool()>& done) {
@@ -34,28 +38,23 @@ bool waitFor(const std::function<bool()>& done) {
 struct Log {
     std::mutex m;
     std::vector<int> progress;
-    std::vector<std::string> events;
+    Events events;
     std::vector<QImage> frames;
     bool uiOnly = true;     // start, complete and stop on the UI thread
     bool stepsOff = false;  // progress reported off the UI thread
 
     void attach(TCustomPictureShow& show) {
-        auto onUi = [] { return QThread::currentThread() == qApp->thread(); };
-        show.OnStart = [this, onUi](TCustomPictureShow* s) {
-            std::lock_guard l(m);
-            events.push_back("start " + std::to_string(s->Progress()));
-            uiOnly = uiOnly && onUi();
+        const auto onUi = [] { return QThread::currentThread() == qApp->thread(); };
+        const auto event = [this, onUi](std::string name, bool withProgress) {
+            return [this, onUi, name, withProgress](TCustomPictureShow* s) {
+                std::lock_guard l(m);
+                events.push_back(withProgress ? name + " " + std::to_string(s->Progress()) : name);
+                uiOnly = uiOnly && onUi();
+            };
         };
-        show.OnComplete = [this, onUi](TCustomPictureShow*) {
-            std::lock_guard l(m);
-            events.push_back("complete");
-            uiOnly = uiOnly && onUi();
-        };
-        show.OnStop = [this, onUi](TCustomPictureShow*) {
-            std::lock_guard l(m);
-            events.push_back("stop");
-            uiOnly = uiOnly && onUi();
-        };
+        show.OnStart = event("start", true);
+        show.OnComplete = event("complete", false);
+        show.OnStop = event("stop", false);
         show.OnProgress = [this, onUi](TCustomPictureShow* s) {
             std::lock_guard l(m);
             progress.push_back(s->Progress());
@@ -72,6 +71,12 @@ struct Log {
     }
 };
 
+/// How a test sets up its control.
+struct Config {
+    int style = 51, step = 4, delay = 40;
+    bool threaded = false, reverse = false, manual = false;
+};
+
 class PictureShow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -80,41 +85,55 @@ class PictureShow : public ::testing::Test {
     }
     void TearDown() override { platform::Clock::install(nullptr); }
 
-    /// A control showing `first` (a finished transition), on the timer.
-    std::unique_ptr<TPictureShow> showing(const QImage& first) {
+    /// A control showing `first` (a finished transition), set up as `s`, `log` attached.
+    std::unique_ptr<TPictureShow> showing(const QImage& first, Config s = {}) {
         auto show = std::make_unique<TPictureShow>();
         show->SetThreaded(false);
         show->SetStep(100);
-        show->SetPicture(first);
-        show->RunTransition();
-        EXPECT_FALSE(show->Running());
+        start(*show, first);
         EXPECT_EQ(show->shownImage(), first);
-        show->SetStep(4);
+        show->SetStyle(s.style);
+        show->SetStep(s.step);
+        show->SetDelay(s.delay);
+        show->SetThreaded(s.threaded);
+        show->SetReverse(s.reverse);
+        show->SetManual(s.manual);
+        log.progress.clear();
+        log.events.clear();
+        log.frames.clear();
+        log.attach(*show);
         return show;
     }
-
-    /// Runs a timer-driven transition to its end.
-    void runOut(TCustomPictureShow& show) {
+    static void start(TCustomPictureShow& show, const QImage& picture) {
+        show.SetPicture(picture);
+        show.RunTransition();
+    }
+    /// Runs a transition to its end: the clock drives timer runs, threaded ones are awaited.
+    bool finish(TCustomPictureShow& show) {
+        if (show.Threaded()) return waitFor([&] { return log.stopped(); });
         for (int i = 0; i < 1000 && show.Running(); ++i) clock.advance(show.Delay());
+        return !show.Running();
+    }
+    QImage effect(int style, int progress, int step) const {
+        QImage want = a.copy();
+        TransitionEffects::drawEffect(style, want, b, want.rect(), progress, step);
+        return want;
     }
 
     platform::ManualClock clock;
+    Log log;
     const QImage a = tagged(80, 60, 0), b = tagged(80, 60, 1);
 };
 
 }  // namespace
 
-TEST_F(PictureShow, DefaultsAndPropertyLimits) {
+TEST_F(PictureShow, DefaultsPropertyLimitsAndStart) {
     TPictureShow show;
     EXPECT_EQ(show.size(), QSize(100, 100));
-    EXPECT_EQ(show.Style(), 51);
+    EXPECT_EQ(std::tuple(show.Style(), show.Step(), show.Delay(), show.BgMode()),
+              std::tuple(51, 4, 40, bmTiled));
+    EXPECT_TRUE(show.Threaded() && show.AutoSize() && !show.Running());
     EXPECT_EQ(show.StyleName(), "Appear and Contract to middle");
-    EXPECT_EQ(show.Step(), 4);
-    EXPECT_EQ(show.Delay(), 40);
-    EXPECT_TRUE(show.Threaded());
-    EXPECT_TRUE(show.AutoSize());
-    EXPECT_EQ(show.BgMode(), bmTiled);
-    EXPECT_FALSE(show.Running());
 
     show.SetStep(0);
     EXPECT_EQ(show.Step(), 1);
@@ -122,62 +141,40 @@ TEST_F(PictureShow, DefaultsAndPropertyLimits) {
     EXPECT_EQ(show.Step(), 100);
     show.SetDelay(70000);
     EXPECT_EQ(show.Delay(), 65535);
-
     show.SetStyle(150);
     show.SetStyle(151);
-    EXPECT_EQ(show.Style(), 150);
     show.SetStyle(-1);
     EXPECT_EQ(show.Style(), 150);
 
     show.SetStyleName("cUsToM");
+    EXPECT_EQ(std::tuple(show.Style(), show.StyleName()), std::tuple(0, std::string("Custom")));
+    show.SetStyleName("Expand sideways");  // unknown: unchanged
     EXPECT_EQ(show.Style(), 0);
-    EXPECT_EQ(show.StyleName(), "Custom");
-    show.SetStyleName("EXPAND FROM BOTTOM");
+    show.SetStyleName("EXPAND FROM BOTTOM");  // rows 18 and 33 share it
     EXPECT_EQ(show.Style(), 18);
-    show.SetStyleName("Expand sideways");
-    EXPECT_EQ(show.Style(), 18);
-    show.SetStyleName("fade");
-    EXPECT_EQ(show.StyleName(), "Fade");
-}
 
-TEST_F(PictureShow, PictureChangeFiresOnChangeAndSizesTheControl) {
-    TPictureShow show;
+    // A run needs a picture, and a running one is not entered again.
+    show.SetThreaded(false);
+    show.SetStep(4);
+    log.attach(show);
     int changes = 0;
     show.OnChange = [&](TCustomPictureShow*) { ++changes; };
+    show.RunTransition();
+    EXPECT_TRUE(log.events.empty());
     show.SetPicture(a);
-    EXPECT_EQ(changes, 1);
     EXPECT_EQ(show.size(), a.size());
     show.SetAutoSize(false);
-    show.SetPicture(tagged(30, 20, 0));
+    start(show, tagged(30, 20, 0));
+    show.RunTransition();
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(show.size(), a.size());
-}
-
-TEST_F(PictureShow, RunTransitionNeedsAPictureAndIsNotReentered) {
-    TPictureShow show;
-    show.SetThreaded(false);
-    Log log;
-    log.attach(show);
-    show.RunTransition();  // no picture
-    EXPECT_FALSE(show.Running());
-    EXPECT_TRUE(log.events.empty());
-
-    show.SetPicture(a);
-    show.RunTransition();
-    show.RunTransition();  // already running
     EXPECT_TRUE(show.Running());
-    EXPECT_EQ(log.events, std::vector<std::string>{"start 0"});
+    EXPECT_EQ(log.events, Events{"start 0"});
 }
 
 TEST_F(PictureShow, TimerRunTakesTwentyFramesForStepFive) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetStyle(5);
-    show->SetStep(5);
-    show->SetDelay(60);
-    show->SetPicture(b);
-    show->RunTransition();
+    auto show = showing(a, {.style = 5, .step = 5, .delay = 60});
+    start(*show, b);
     EXPECT_EQ(log.progress, std::vector<int>{5});  // the first frame at once
     clock.advance(18 * 60);
     EXPECT_TRUE(show->Running());
@@ -187,88 +184,40 @@ TEST_F(PictureShow, TimerRunTakesTwentyFramesForStepFive) {
     std::vector<int> expected;
     for (int p = 5; p <= 100; p += 5) expected.push_back(p);
     EXPECT_EQ(log.progress, expected);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "complete", "stop"}));
+    EXPECT_EQ(log.events, kCompleted);
     ASSERT_EQ(log.frames.size(), 20u);
-    // Every frame is the effect drawn from the old picture to the new one.
-    QImage want = a.copy();
-    TransitionEffects::drawEffect(5, want, b, want.rect(), 35, 5);
-    EXPECT_EQ(log.frames[6], want);
+    EXPECT_EQ(log.frames[6], effect(5, 35, 5));  // the effect from the old picture to the new
     EXPECT_EQ(show->shownImage(), b);
     clock.advance(1000);
     EXPECT_EQ(log.frames.size(), 20u);  // nothing after the end
 }
 
-TEST_F(PictureShow, LastStepIsCutToTheEnd) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetStep(30);
-    show->SetPicture(b);
-    show->RunTransition();
-    runOut(*show);
-    EXPECT_EQ(log.progress, (std::vector<int>{30, 60, 90, 100}));
-
-    show->SetReverse(true);
-    show->SetPicture(a);
-    log.progress.clear();
-    show->RunTransition();
-    runOut(*show);
-    EXPECT_EQ(log.progress, (std::vector<int>{70, 40, 10, 0}));
-}
-
-TEST_F(PictureShow, ReverseRunsFromHundredToZeroAndEndsOnTheOldPicture) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetReverse(true);
-    show->SetStep(25);
-    show->SetStyle(1);
-    show->SetPicture(b);
-    show->RunTransition();
-    runOut(*show);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 100", "complete", "stop"}));
-    EXPECT_EQ(log.progress, (std::vector<int>{75, 50, 25, 0}));
-    QImage want = a.copy();
-    TransitionEffects::drawEffect(1, want, b, want.rect(), 50, 25);
-    EXPECT_EQ(log.frames[1], want);
-    EXPECT_EQ(show->shownImage(), a);
-}
-
-TEST_F(PictureShow, StopTransitionEndsWithoutCompleting) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetStyle(118);
-    show->SetPicture(b);
-    show->RunTransition();
-    clock.advance(2 * show->Delay());
-    show->StopTransition();
-    EXPECT_FALSE(show->Running());
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "stop"}));
-    EXPECT_EQ(show->shownImage(), log.frames.back());  // the last frame stays
-    EXPECT_EQ(show->Progress(), 12);
-    clock.advance(1000);
-    EXPECT_EQ(log.frames.size(), 3u);
-    show->StopTransition();  // not running: nothing
-    EXPECT_EQ(log.events.size(), 2u);
+TEST_F(PictureShow, StepsRunEitherWayAndTheLastIsCutToTheEnd) {
+    const struct {
+        bool reverse;
+        int step;
+        std::vector<int> progress;
+    } runs[] = {
+        {false, 30, {30, 60, 90, 100}}, {true, 30, {70, 40, 10, 0}}, {true, 25, {75, 50, 25, 0}}};
+    for (const auto& run : runs) {
+        auto show = showing(a, {.style = 1, .step = run.step, .reverse = run.reverse});
+        start(*show, b);
+        ASSERT_TRUE(finish(*show));
+        EXPECT_EQ(log.progress, run.progress);
+        EXPECT_EQ(log.events, (Events{run.reverse ? "start 100" : "start 0", "complete", "stop"}));
+        EXPECT_EQ(log.frames[1], effect(1, run.progress[1], run.step));
+        EXPECT_EQ(show->shownImage(), run.reverse ? a : b);  // reverse ends on the old picture
+    }
 }
 
 TEST_F(PictureShow, ManualModeDrawsWhatTheCallerAsks) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetManual(true);
-    show->SetStyle(43);
-    show->SetPicture(b);
-    show->RunTransition();
-    EXPECT_TRUE(show->Running());
+    auto show = showing(a, {.style = 43, .manual = true});
+    start(*show, b);
     clock.advance(1000);
     EXPECT_TRUE(log.progress.empty());  // nothing moves by itself
 
     show->SetProgress(40);
-    QImage want = a.copy();
-    TransitionEffects::drawEffect(43, want, b, want.rect(), 40, 4);
-    EXPECT_EQ(show->shownImage(), want);
+    EXPECT_EQ(show->shownImage(), effect(43, 40, 4));
     show->SetProgress(40);  // unchanged: no frame
     EXPECT_EQ(log.frames.size(), 1u);
     show->SetProgress(250);
@@ -276,7 +225,7 @@ TEST_F(PictureShow, ManualModeDrawsWhatTheCallerAsks) {
     EXPECT_EQ(show->shownImage(), b);
     EXPECT_TRUE(show->Running());  // only StopTransition ends a manual run
     show->StopTransition();
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "stop"}));
+    EXPECT_EQ(log.events, kStopped);
 
     // Switched while idle, Progress goes back to its start.
     show->SetReverse(true);
@@ -284,54 +233,25 @@ TEST_F(PictureShow, ManualModeDrawsWhatTheCallerAsks) {
     EXPECT_EQ(show->Progress(), 100);
 }
 
-TEST_F(PictureShow, LeavingManualModeAnimatesOnFromTheCurrentProgress) {
-    auto show = showing(a);
-    Log log;
-    log.attach(*show);
-    show->SetManual(true);
-    show->SetPicture(b);
-    show->RunTransition();
-    show->SetProgress(60);
-    show->SetStep(20);
-    show->SetManual(false);
-    runOut(*show);
-    EXPECT_EQ(log.progress, (std::vector<int>{60, 80, 100}));
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "complete", "stop"}));
-
-    // Entering manual mode pauses a running animation.
-    show->SetPicture(a);
-    show->RunTransition();
-    show->SetManual(true);
-    const size_t frames = log.frames.size();
-    clock.advance(1000);
-    EXPECT_EQ(log.frames.size(), frames);
-    EXPECT_TRUE(show->Running());
-}
-
 TEST_F(PictureShow, CustomStyleDrawsThroughOnCustomDraw) {
-    auto show = showing(a);
-    show->SetStyle(0);
+    auto show = showing(a, {.style = 0, .manual = true});
     std::vector<int> calls;
     show->OnCustomDraw = [&](TCustomPictureShow* s, const QImage& picture, QImage& screen) {
         calls.push_back(s->Progress());
         EXPECT_EQ(picture, b);
         screen.fill(Qt::red);
     };
-    std::vector<std::string> order;
+    bool beforeSawOld = false;
     show->OnBeforeNewFrame = [&](TCustomPictureShow*, const QImage&, QImage& screen) {
-        order.push_back(screen == a ? "before(old)" : "before(?)");
+        beforeSawOld = screen == a;
     };
-    show->OnAfterNewFrame = [&](TCustomPictureShow*, const QImage&, QImage&) {
-        order.push_back("after");
-    };
-    show->SetManual(true);
-    show->SetPicture(b);
-    show->RunTransition();
+    start(*show, b);
     show->SetProgress(50);
     EXPECT_EQ(calls, std::vector<int>{50});
     EXPECT_EQ(show->shownImage().pixel(3, 3), QColor(Qt::red).rgb());
-    EXPECT_EQ(order, (std::vector<std::string>{"before(old)", "after"}));
-    show->SetProgress(100);  // the whole picture, no custom drawing
+    EXPECT_TRUE(beforeSawOld);
+    EXPECT_EQ(log.frames.back(), show->shownImage());  // the after-hook sees the drawn frame
+    show->SetProgress(100);                            // the whole picture, no custom drawing
     EXPECT_EQ(calls.size(), 1u);
     EXPECT_EQ(show->shownImage(), b);
 }
@@ -345,8 +265,7 @@ TEST_F(PictureShow, TheOldImageIsWhatTheControlShowed) {
     show.SetColor(Qt::blue);
     show.SetCenter(true);
     show.SetStyle(5);
-    show.SetPicture(tagged(40, 20, 1));
-    show.RunTransition();
+    start(show, tagged(40, 20, 1));
     show.SetProgress(50);  // reveal the left half over the control's colour
     const QImage f = show.shownImage();
     EXPECT_EQ(f.pixel(5, 5), tagged(40, 20, 1).pixel(5, 5));
@@ -358,15 +277,10 @@ TEST_F(PictureShow, TheOldImageIsWhatTheControlShowed) {
     EXPECT_EQ(painted.pixel(2, 2), QColor(Qt::blue).rgb());
     EXPECT_EQ(painted.pixel(30 + 5, 40 + 5), f.pixel(5, 5));
 
-    // The next transition starts from the shown frame.
-    show.SetPicture(tagged(40, 20, 0));
-    show.RunTransition();
+    // The next transition starts from the shown frame; ClearImage works only when idle.
+    start(show, tagged(40, 20, 0));
     show.SetProgress(1);
     EXPECT_EQ(show.shownImage().pixel(30, 10), f.pixel(30, 10));
-    show.StopTransition();
-
-    // ClearImage only when idle.
-    show.RunTransition();
     show.ClearImage();
     EXPECT_FALSE(show.shownImage().isNull());
     show.StopTransition();
@@ -377,128 +291,95 @@ TEST_F(PictureShow, TheOldImageIsWhatTheControlShowed) {
 TEST_F(PictureShow, ErrorsInHandlersReachTheErrorBox) {
     auto show = showing(a);
     show->OnStop = [](TCustomPictureShow*) { throw platform::PlatformError("Cannot open file x"); };
-    show->SetPicture(b);
-    show->RunTransition();
-    runOut(*show);
-    EXPECT_FALSE(show->Running());
-    EXPECT_EQ(platform::ErrorBox::recorded(), std::vector<std::string>{"Cannot open file x"});
+    start(*show, b);
+    ASSERT_TRUE(finish(*show));  // the run ends all the same
+    EXPECT_EQ(platform::ErrorBox::recorded(), Events{"Cannot open file x"});
 }
 
-TEST_F(PictureShow, DestroyingARunningTimerControlIsSilent) {
-    auto show = showing(a);
-    int events = 0;
-    show->OnStop = show->OnComplete = [&](TCustomPictureShow*) { ++events; };
-    show->SetPicture(b);
-    show->RunTransition();
-    clock.advance(100);
-    show.reset();
-    clock.advance(5000);
-    EXPECT_EQ(events, 0);
-}
+// Timer-driven and threaded runs: threaded ones use real time, small delays,
+// and wait by processing events.
 
-// Threaded runs use real time: small delays, and waiting by processing events.
-
-TEST_F(PictureShow, ThreadedRunStepsOnTheWorkerAndEndsOnTheUiThread) {
-    for (bool visible : {false, true}) {
-        TPictureShow show;
-        show.SetDelay(1);
-        show.SetStep(5);
-        show.SetStyle(61);
-        if (visible) show.show();
-        Log log;
-        log.attach(show);
-        show.SetPicture(a);
-        show.RunTransition();
-        ASSERT_TRUE(waitFor([&] { return log.stopped(); })) << visible;
-        EXPECT_EQ(log.progress.size(), 20u);
-        EXPECT_EQ(log.progress.back(), 100);
-        EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "complete", "stop"}));
-        EXPECT_TRUE(log.uiOnly);
-        EXPECT_TRUE(log.stepsOff);
-        EXPECT_EQ(show.shownImage(), a);
-        EXPECT_FALSE(show.Running());
+TEST_F(PictureShow, StopTransitionEndsAtOnceWithoutCompleting) {
+    for (bool threaded : {false, true}) {
+        auto show = showing(a, {.style = 118,
+                                .step = threaded ? 1 : 4,
+                                .delay = threaded ? 5 : 40,
+                                .threaded = threaded});
+        start(*show, b);
+        if (threaded) {
+            ASSERT_TRUE(waitFor([&] {
+                std::lock_guard l(log.m);
+                return log.progress.size() >= 3;
+            }));
+        } else {
+            clock.advance(2 * show->Delay());
+        }
+        show->StopTransition();
+        EXPECT_FALSE(show->Running());
+        EXPECT_EQ(log.events, kStopped);
+        EXPECT_EQ(show->shownImage(), log.frames.back());  // the last frame stays
+        EXPECT_TRUE(threaded || show->Progress() == 12) << show->Progress();
+        const size_t steps = log.progress.size();
+        EXPECT_LT(steps, 100u);
+        clock.advance(1000);
+        for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();  // a late end message
+        show->StopTransition();                                          // not running: nothing
+        EXPECT_EQ(log.progress.size(), steps);
+        EXPECT_EQ(log.events.size(), 2u);
     }
 }
 
-TEST_F(PictureShow, ThreadedAndTimerRunsDrawTheSameFrames) {
-    std::vector<QImage> runs[2];
+TEST_F(PictureShow, SwitchingManualModePausesAndResumes) {
     for (bool threaded : {false, true}) {
-        auto show = showing(a);
-        show->SetThreaded(threaded);
-        show->SetDelay(1);
-        show->SetStep(7);
-        show->SetReverse(true);
-        show->SetStyle(84);
-        Log log;
-        log.attach(*show);
-        show->SetPicture(b);
-        show->RunTransition();
-        if (threaded) {
-            ASSERT_TRUE(waitFor([&] { return log.stopped(); }));
-        } else {
-            runOut(*show);
-        }
+        auto show = showing(a, {.delay = 1, .threaded = threaded});
+        start(*show, b);
+        show->SetManual(true);  // a thread ends, the run stays prepared
+        const size_t steps = log.progress.size();
+        clock.advance(1000);
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+        QThread::msleep(20);
+        EXPECT_TRUE(show->Running());
+        EXPECT_EQ(log.progress.size(), steps);
+        show->SetProgress(60);
+        show->SetStep(20);
+        show->SetManual(false);  // animates on from the current progress
+        ASSERT_TRUE(finish(*show));
+        EXPECT_EQ(std::vector<int>(log.progress.end() - 3, log.progress.end()),
+                  (std::vector<int>{60, 80, 100}));
+        EXPECT_EQ(log.events, kCompleted);
+    }
+}
+
+TEST_F(PictureShow, ThreadedRunsStepOnTheWorkerAndDrawWhatTimerRunsDraw) {
+    std::vector<QImage> runs[3];  // on the timer, threaded hidden, threaded shown
+    for (int mode : {0, 1, 2}) {
+        auto show =
+            showing(a, {.style = 84, .step = 7, .delay = 1, .threaded = mode > 0, .reverse = true});
+        if (mode == 2) show->show();
+        start(*show, b);
+        ASSERT_TRUE(finish(*show)) << mode;
+        EXPECT_EQ(log.events, (Events{"start 100", "complete", "stop"}));
+        EXPECT_TRUE(log.uiOnly);  // only the steps run on the worker
+        EXPECT_EQ(log.stepsOff, mode > 0);
         EXPECT_EQ(show->shownImage(), a);  // reverse ends on the old picture
-        runs[threaded] = log.frames;
+        runs[mode].swap(log.frames);
     }
     ASSERT_EQ(runs[0].size(), 15u);
     EXPECT_EQ(runs[0], runs[1]);
+    EXPECT_EQ(runs[0], runs[2]);
 }
 
-TEST_F(PictureShow, ThreadedStopEndsAtOnce) {
-    TPictureShow show;
-    show.SetDelay(5);
-    show.SetStep(1);
-    Log log;
-    log.attach(show);
-    show.SetPicture(a);
-    show.RunTransition();
-    ASSERT_TRUE(waitFor([&] {
-        std::lock_guard l(log.m);
-        return log.progress.size() >= 3;
-    }));
-    show.StopTransition();
-    EXPECT_FALSE(show.Running());
-    const size_t steps = log.progress.size();
-    EXPECT_LT(steps, 100u);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "stop"}));
-    EXPECT_EQ(show.shownImage(), log.frames.back());
-    for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();  // a late end message
-    EXPECT_EQ(log.progress.size(), steps);
-    EXPECT_EQ(log.events.size(), 2u);
-}
-
-TEST_F(PictureShow, ThreadedManualSwitchPausesAndResumes) {
-    TPictureShow show;
-    show.SetDelay(1);
-    show.SetStep(2);
-    Log log;
-    log.attach(show);
-    show.SetPicture(a);
-    show.RunTransition();
-    show.SetManual(true);  // the thread ends, the run stays prepared
-    const size_t steps = log.progress.size();
-    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-    QThread::msleep(20);
-    EXPECT_TRUE(show.Running());
-    EXPECT_EQ(log.progress.size(), steps);
-    show.SetManual(false);
-    ASSERT_TRUE(waitFor([&] { return log.stopped(); }));
-    EXPECT_EQ(log.events, (std::vector<std::string>{"start 0", "complete", "stop"}));
-}
-
-TEST_F(PictureShow, DestroyingARunningThreadedControlIsSafe) {
+TEST_F(PictureShow, DestroyingARunningControlIsSafeAndSilent) {
     int events = 0;
-    for (int round = 0; round < 5; ++round) {
-        auto show = std::make_unique<TPictureShow>();
-        show->SetDelay(round);  // 0 to 4 ms per frame
-        show->SetStep(1);
+    for (int round = 0; round < 6; ++round) {  // threaded at 0 to 4 ms per frame, then on the timer
+        auto show = showing(a, {.step = 1, .delay = round, .threaded = round < 5});
         show->OnStop = show->OnComplete = [&](TCustomPictureShow*) { ++events; };
         show->show();
-        show->SetPicture(a);
-        show->RunTransition();
+        start(*show, b);
         for (int i = 0; i < round * 3; ++i) QCoreApplication::processEvents();
+        clock.advance(100);
         show.reset();
+        clock.advance(5000);
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
     }
     EXPECT_EQ(events, 0);

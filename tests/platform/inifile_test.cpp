@@ -1,4 +1,5 @@
 // INI files with the private-profile rules, in memory and on disk.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,9 @@
 
 using platform::iniRead;
 using platform::iniWrite;
+using platform::PlatformError;
+using testing::StrEq;
+using testing::ThrowsMessage;
 
 TEST(IniRead, FollowsThePrivateProfileRules) {
     const std::string text =
@@ -70,11 +74,6 @@ TEST(IniWrite, ChangesOneKeyAndKeepsEveryOtherByte) {
     EXPECT_EQ(iniWrite("", "settings", "k", "5"), "[settings]\r\nk=5\r\n");
     // Only the first of two equal keys changes.
     EXPECT_EQ(iniWrite("[A]\nk=1\nk=2\n", "a", "k", "3"), "[A]\nk=3\nk=2\n");
-    // What was written reads back.
-    std::string t = iniWrite(iniWrite(text, "x", "a", "1"), "x", "b", "2");
-    EXPECT_EQ(iniRead(t, "x", "a", ""), "1");
-    EXPECT_EQ(iniRead(t, "x", "b", ""), "2");
-    EXPECT_EQ(iniRead(t, "settings", "settings_enter", ""), "0");
 }
 
 class IniFileTest : public ::testing::Test {
@@ -113,19 +112,12 @@ TEST_F(IniFileTest, AFailedWriteRaisesAndChangesNothing) {
     std::filesystem::create_directories(driveC.path() / "dir.ini");
     platform::IniFile folder("c:\\dir.ini");
     EXPECT_EQ(folder.readString("a", "b", "def"), "def");
-    try {
-        folder.writeString("a", "b", "1");
-        ADD_FAILURE() << "write into a folder succeeded";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_STREQ(e.what(), "Unable to write to c:\\dir.ini");
-    }
-    // A file standing where a folder should be.
+    EXPECT_THAT([&] { folder.writeString("a", "b", "1"); },
+                ThrowsMessage<PlatformError>(StrEq("Unable to write to c:\\dir.ini")));
+    // A file standing where a folder should be, and an unmapped drive.
     driveC.write("file", "keep");
-    EXPECT_THROW(platform::IniFile("c:\\file\\x.ini").writeString("a", "b", "1"),
-                 platform::PlatformError);
-    // An unmapped drive.
-    EXPECT_THROW(platform::IniFile("q:\\x.ini").writeString("a", "b", "1"),
-                 platform::PlatformError);
+    for (const char* path : {"c:\\file\\x.ini", "q:\\x.ini"})
+        EXPECT_THROW(platform::IniFile(path).writeString("a", "b", "1"), PlatformError) << path;
     EXPECT_EQ(names(driveC.path()), (std::vector<std::string>{"dir.ini", "file"}));
     EXPECT_EQ(driveC.read("file"), "keep");
 }
@@ -137,12 +129,8 @@ TEST_F(IniFileTest, AReadOnlyFolderKeepsTheFileAsItWas) {
     std::filesystem::permissions(driveC.path() / "ro", std::filesystem::perms::owner_read |
                                                            std::filesystem::perms::owner_exec);
     platform::IniFile ini("c:\\ro\\s.ini");
-    try {
-        ini.writeString("settings", "settings_doaa", "1");
-        ADD_FAILURE() << "write into a read-only folder succeeded";
-    } catch (const platform::PlatformError& e) {
-        EXPECT_STREQ(e.what(), "Unable to write to c:\\ro\\s.ini");
-    }
+    EXPECT_THAT([&] { ini.writeString("settings", "settings_doaa", "1"); },
+                ThrowsMessage<PlatformError>(StrEq("Unable to write to c:\\ro\\s.ini")));
     EXPECT_EQ(driveC.read("ro/s.ini"), before);
     EXPECT_EQ(names(driveC.path() / "ro"), std::vector<std::string>{"s.ini"});
 }

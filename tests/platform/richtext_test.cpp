@@ -31,65 +31,62 @@ class RichTextTest : public ::testing::Test {
     void TearDown() override { platform::clearDrives(); }
 
     QTextBlock block(int n) const { return box.document()->findBlockByNumber(n); }
+    static QTextCharFormat charAt(const QTextBlock& b, int offset) {
+        QTextCursor c(b);
+        c.setPosition(b.position() + offset);
+        return c.charFormat();
+    }
+
+    const QString kFirstLine = QString::fromUtf16(u"\u0627\u0644\u0644\u0647 \u0643");
 
     TempFolder disc;
     RichTextBox box;
 };
 
-TEST_F(RichTextTest, IsAReadOnlyBorderlessBoxInTheWindowsColour) {
-    EXPECT_TRUE(box.isReadOnly());
+TEST_F(RichTextTest, ShowsTheFileWithItsFormattingInABorderlessBox) {
     EXPECT_EQ(box.frameShape(), QFrame::NoFrame);
     EXPECT_EQ(RichTextBox::windowsColor(7786988), QColor(236, 209, 118));
     EXPECT_EQ(box.palette().color(QPalette::Base), QColor(236, 209, 118));
     EXPECT_EQ(box.font().pixelSize(), 19);
     EXPECT_EQ(box.layoutDirection(), Qt::RightToLeft);
-}
 
-TEST_F(RichTextTest, ShowsTheFileWithItsFormatting) {
     box.loadFromFile("D:\\VELK_QURAN\\DATA\\ABOUT.RTF");
     ASSERT_EQ(box.document()->blockCount(), 2);
     // A paragraph without its own alignment or direction takes the box's.
     QTextBlock first = block(0);
-    EXPECT_EQ(first.text(), QString::fromUtf16(u"\u0627\u0644\u0644\u0647 \u0643"));
+    EXPECT_EQ(first.text(), kFirstLine);
     EXPECT_EQ(first.blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
     EXPECT_EQ(first.blockFormat().layoutDirection(), Qt::RightToLeft);
-    QTextCursor c(first);
-    c.setPosition(first.position() + 1);
-    EXPECT_FALSE(c.charFormat().font().bold());
-    EXPECT_EQ(c.charFormat().fontFamilies().toStringList(), QStringList{"Simplified Arabic"});
-    c.setPosition(first.position() + 6);  // inside the bold blue letter
-    EXPECT_TRUE(c.charFormat().font().bold());
-    EXPECT_EQ(c.charFormat().foreground().color(), QColor(0, 0, 255));
+    QTextCharFormat f = charAt(first, 1);
+    EXPECT_FALSE(f.font().bold());
+    EXPECT_EQ(f.fontFamilies().toStringList(), QStringList{"Simplified Arabic"});
+    f = charAt(first, 6);  // inside the bold blue letter
+    EXPECT_TRUE(f.font().bold());
+    EXPECT_EQ(f.foreground().color(), QColor(0, 0, 255));
     // A paragraph's own alignment, direction, font and size win.
     QTextBlock second = block(1);
     EXPECT_EQ(second.text(), "Centre");
     EXPECT_EQ(second.blockFormat().alignment(), Qt::AlignHCenter);
     EXPECT_EQ(second.blockFormat().layoutDirection(), Qt::LeftToRight);
-    QTextCursor c2(second);
-    c2.setPosition(second.position() + 2);
-    EXPECT_EQ(c2.charFormat().fontFamilies().toStringList(), QStringList{"Arial"});
-    EXPECT_EQ(c2.charFormat().property(QTextFormat::FontPixelSize).toInt(), 20);
+    f = charAt(second, 2);
+    EXPECT_EQ(f.fontFamilies().toStringList(), QStringList{"Arial"});
+    EXPECT_EQ(f.property(QTextFormat::FontPixelSize).toInt(), 20);
     EXPECT_EQ(box.plainLines(), (std::vector<std::string>{"\xC7\xE1\xE1\xE5 \xDF", "Centre"}));
 }
 
-TEST_F(RichTextTest, AMissingFileRaisesAndLeavesTheBoxEmpty) {
-    box.loadFromFile("D:\\velk_quran\\data\\about.rtf");
-    ASSERT_FALSE(box.toPlainText().isEmpty());
-    EXPECT_THROW(box.loadFromFile("D:\\velk_quran\\data\\missing.rtf"), platform::PlatformError);
-    EXPECT_TRUE(box.toPlainText().isEmpty());
-    EXPECT_TRUE(box.plainLines().empty());
-}
-
-TEST_F(RichTextTest, SelectedTextCanBeCopied) {
+TEST_F(RichTextTest, SelectedTextCanBeCopiedAndTheBoxStaysReadOnly) {
     box.loadFromFile("D:\\velk_quran\\data\\about.rtf");
     box.selectAll();
-    EXPECT_EQ(box.selectedText(), QString::fromUtf16(u"\u0627\u0644\u0644\u0647 \u0643\nCentre"));
+    EXPECT_EQ(box.selectedText(), kFirstLine + "\nCentre");
     box.copy();
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QString::fromUtf16(u"\u0627\u0644\u0644\u0647 \u0643\nCentre"));
-    // Plain text passes through unchanged; the box stays read-only.
+    EXPECT_EQ(QApplication::clipboard()->text(), kFirstLine + "\nCentre");
+    // Plain text passes through unchanged.
     box.setPlainText(QString::fromUtf16(u"one line\n\u0627"));
     EXPECT_EQ(box.toPlainText(), QString::fromUtf16(u"one line\n\u0627"));
     EXPECT_EQ(box.plainLines(), (std::vector<std::string>{"one line", "\xC7"}));
     EXPECT_TRUE(box.isReadOnly());
+    // A missing file raises and leaves the box empty.
+    EXPECT_THROW(box.loadFromFile("D:\\velk_quran\\data\\missing.rtf"), platform::PlatformError);
+    EXPECT_TRUE(box.toPlainText().isEmpty());
+    EXPECT_TRUE(box.plainLines().empty());
 }

@@ -1,5 +1,6 @@
 // The RTF reader: formatting, code pages, Unicode, skipped parts, plain lines
 // and hostile input.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/error.h"
@@ -18,6 +19,16 @@ namespace {
 QString u(const char16_t* s) {
     return QString::fromUtf16(s);
 }
+
+// A run as text: its characters, font and whatever formatting it has.
+std::string describe(const platform::RtfRun& run) {
+    const platform::RtfCharFormat& f = run.format;
+    std::string s = run.text.toStdString() + "/" + f.fontName.toStdString();
+    s += std::string(f.bold ? " b" : "") + (f.italic ? " i" : "") + (f.underline ? " u" : "");
+    if (f.halfPoints) s += " fs" + std::to_string(f.halfPoints);
+    if (f.color) s += " #" + QString::number(*f.color, 16).rightJustified(6, '0').toStdString();
+    return s;
+}
 }  // namespace
 
 TEST(Rtf, CharacterFormattingFollowsGroups) {
@@ -27,43 +38,19 @@ TEST(Rtf, CharacterFormattingFollowsGroups) {
         "plain {\\b bold {\\i both}} \\ul under\\ulnone  {\\cf1 red}{\\cf2\\fs38 big}"
         "{\\f1 font}\\b\\i\\fs20 x\\plain y\\b1 z\\b0 w}");
     ASSERT_EQ(doc.paragraphs.size(), 1u);
-    const auto& runs = doc.paragraphs[0].runs;
-    ASSERT_EQ(runs.size(), 13u);
-    EXPECT_EQ(runs[0].text, "plain ");
-    EXPECT_EQ(runs[0].format.fontName, "Arial");  // \deff0
-    EXPECT_FALSE(runs[0].format.bold);
-    EXPECT_EQ(runs[1].text, "bold ");
-    EXPECT_TRUE(runs[1].format.bold);
-    EXPECT_EQ(runs[2].text, "both");
-    EXPECT_TRUE(runs[2].format.bold && runs[2].format.italic);
-    EXPECT_EQ(runs[3].text, " ");
-    EXPECT_FALSE(runs[3].format.bold || runs[3].format.italic);
-    EXPECT_EQ(runs[4].text, "under");
-    EXPECT_TRUE(runs[4].format.underline);
-    EXPECT_EQ(runs[5].text, " ");  // one blank ends \ulnone, the next is text
-    EXPECT_FALSE(runs[5].format.underline);
-    EXPECT_EQ(runs[6].text, "red");
-    EXPECT_EQ(runs[6].format.color, 0xFF0000u);
-    EXPECT_EQ(runs[6].format.halfPoints, 0);
-    EXPECT_EQ(runs[7].text, "big");
-    EXPECT_EQ(runs[7].format.color, 0x0080FFu);
-    EXPECT_EQ(runs[7].format.halfPoints, 38);
-    EXPECT_EQ(runs[8].text, "font");
-    EXPECT_EQ(runs[8].format.fontName, "Simplified Arabic");
-    EXPECT_EQ(runs[8].format.codePage, 1256);
-    EXPECT_EQ(runs[9].text, "x");
-    EXPECT_TRUE(runs[9].format.bold && runs[9].format.italic);
-    EXPECT_EQ(runs[9].format.halfPoints, 20);
-    // \plain resets everything to the defaults, \b1 and \b0 switch bold on and off.
-    EXPECT_EQ(runs[10].text, "y");
-    EXPECT_EQ(runs[10].format, runs[0].format);
-    EXPECT_EQ(runs[11].text, "z");
-    EXPECT_TRUE(runs[11].format.bold);
-    EXPECT_EQ(runs[12].text, "w");
-    EXPECT_EQ(runs[12].format, runs[0].format);
+    Lines runs;
+    for (const auto& run : doc.paragraphs[0].runs) runs.push_back(describe(run));
+    // \deff0 gives the font; one blank ends \ulnone and the next is text; \plain
+    // resets everything to the defaults; \b1 and \b0 switch bold on and off.
+    EXPECT_EQ(runs, (Lines{"plain /Arial", "bold /Arial b", "both/Arial b i", " /Arial",
+                           "under/Arial u", " /Arial", "red/Arial #ff0000",
+                           "big/Arial fs38 #0080ff", "font/Simplified Arabic", "x/Arial b i fs20",
+                           "y/Arial", "z/Arial b", "w/Arial"}));
+    EXPECT_EQ(doc.paragraphs[0].runs[8].format.codePage, 1256);
     // Colour 0 of the table is "automatic"; an index past the table is too.
-    RtfDocument auto_ = parseRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf0 a\\cf7 b}");
-    EXPECT_FALSE(auto_.paragraphs[0].runs[0].format.color.has_value());
+    doc = parseRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf0 a\\cf7 b}");
+    for (const auto& run : doc.paragraphs[0].runs)
+        EXPECT_FALSE(run.format.color.has_value()) << run.text.toStdString();
 }
 
 TEST(Rtf, ParagraphsAlignmentDirectionAndLines) {
@@ -72,18 +59,17 @@ TEST(Rtf, ParagraphsAlignmentDirectionAndLines) {
         "still centred\\par\r\n"
         "\\pard\\qr right\\line second\\tab x\\par"
         "\\pard\\qj\\ltrpar j\\par\\pard\\ql left\\par\\pard default}");
-    ASSERT_EQ(doc.paragraphs.size(), 6u);
-    EXPECT_EQ(doc.paragraphs[0].align, RtfAlign::Center);
-    EXPECT_EQ(doc.paragraphs[0].direction, RtfDirection::RightToLeft);
-    EXPECT_EQ(doc.paragraphs[1].text(), "still centred");  // properties last to \pard
-    EXPECT_EQ(doc.paragraphs[1].align, RtfAlign::Center);
-    EXPECT_EQ(doc.paragraphs[2].align, RtfAlign::Right);
-    EXPECT_EQ(doc.paragraphs[2].direction, RtfDirection::Default);
+    // Paragraph properties last to \pard.
+    std::vector<std::pair<RtfAlign, RtfDirection>> props;
+    for (const auto& p : doc.paragraphs) props.emplace_back(p.align, p.direction);
+    EXPECT_EQ(props, (std::vector<std::pair<RtfAlign, RtfDirection>>{
+                         {RtfAlign::Center, RtfDirection::RightToLeft},
+                         {RtfAlign::Center, RtfDirection::RightToLeft},
+                         {RtfAlign::Right, RtfDirection::Default},
+                         {RtfAlign::Justify, RtfDirection::LeftToRight},
+                         {RtfAlign::Left, RtfDirection::Default},
+                         {RtfAlign::Default, RtfDirection::Default}}));
     EXPECT_EQ(doc.paragraphs[2].text(), u(u"right\u2028second\tx"));
-    EXPECT_EQ(doc.paragraphs[3].align, RtfAlign::Justify);
-    EXPECT_EQ(doc.paragraphs[3].direction, RtfDirection::LeftToRight);
-    EXPECT_EQ(doc.paragraphs[4].align, RtfAlign::Left);
-    EXPECT_EQ(doc.paragraphs[5].align, RtfAlign::Default);
     EXPECT_EQ(doc.plainLines(),
               (Lines{"centred", "still centred", "right", "second\tx", "j", "left", "default"}));
 }
@@ -183,11 +169,8 @@ TEST(Rtf, LoadingAFileByItsWindowsPath) {
     EXPECT_EQ(platform::loadRtfPlainLines("D:\\velk_quran\\data\\sound\\002.rtf"),
               (Lines{"00:00:01.0", "00:00:02.5"}));
     EXPECT_EQ(platform::loadRtf("D:\\velk_quran\\data\\sound\\002.rtf").paragraphs.size(), 2u);
-    try {
-        platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf");
-        ADD_FAILURE();
-    } catch (const platform::PlatformError& e) {
-        EXPECT_STREQ(e.what(), "Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\".");
-    }
+    EXPECT_THAT([] { platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf"); },
+                testing::ThrowsMessage<platform::PlatformError>(
+                    testing::StrEq("Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\".")));
     platform::clearDrives();
 }

@@ -16,177 +16,114 @@ namespace {
 
 using platform::PlatformError;
 
-class QuranFiles : public ScreenTest {};
-
-TEST_F(QuranFiles, AyaCountsAndParts) {
-    int recordSura = 0;
-    EXPECT_EQ(ReadSuraAyaCount(2, recordSura), 286);
-    EXPECT_EQ(recordSura, 2);
-    EXPECT_EQ(ReadSuraAyaCount(114, recordSura), 6);
-    EXPECT_EQ(recordSura, 114);
-
-    EXPECT_EQ(ReadAyaPart(1, 1), 1);
-    EXPECT_EQ(ReadAyaPart(2, 141), 1);
-    EXPECT_EQ(ReadAyaPart(2, 142), 2);
-    EXPECT_EQ(ReadAyaPart(2, 286), 3);
-    EXPECT_EQ(ReadAyaPart(114, 6), 30);
-
-    int sura = 0, aya = 0;
-    ASSERT_TRUE(FindFirstAyaOfPart(1, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 1001);
-    ASSERT_TRUE(FindFirstAyaOfPart(3, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 2253);
-    ASSERT_TRUE(FindFirstAyaOfPart(30, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 78001);
-    sura = aya = -1;
-    EXPECT_FALSE(FindFirstAyaOfPart(31, sura, aya));
-    EXPECT_EQ(sura, -1);
+// What a search found as sura * 1000 + aya; 0 when it found nothing and left
+// its results alone, -1 when it found nothing but changed them.
+int Found(bool found, int sura, int aya) {
+    return found ? sura * 1000 + aya : (sura == -1 && aya == -1 ? 0 : -1);
+}
+int PartStart(int part) {
+    int sura = -1, aya = -1;
+    const bool found = FindFirstAyaOfPart(part, sura, aya);
+    return Found(found, sura, aya);
+}
+int PageStart(int page) {
+    int sura = -1, aya = -1;
+    const bool found = FindFirstAyaOfPage(page, sura, aya);
+    return Found(found, sura, aya);
+}
+int Hit(int currentSura, int page, int x, int y) {
+    int sura = -1, aya = -1;
+    const bool found = HitTestAyaRecord(currentSura, page, x, y, sura, aya);
+    return Found(found, sura, aya);
+}
+AyaLocation Locate(int sura, int aya) {
+    AyaLocation where;
+    EXPECT_TRUE(LocateAyaSegments(sura, aya, where)) << sura << ":" << aya;
+    return where;
 }
 
-TEST_F(QuranFiles, SuraOutsideTheFilesIsRefused) {
-    int recordSura = 0, sura = 0, aya = 0;
-    AyaLocation where;
+class QuranFiles : public ScreenTest {};
+
+TEST_F(QuranFiles, AyaCountsPartsAndFirstAyasOfPartsAndPages) {
+    int recordSura = 0;
+    EXPECT_EQ(ReadSuraAyaCount(114, recordSura), 6);
+    EXPECT_EQ(recordSura, 114);
+    for (auto [sura, aya, part] : {std::array{1, 1, 1}, {2, 141, 1}, {2, 142, 2}, {114, 6, 30}})
+        EXPECT_EQ(ReadAyaPart(sura, aya), part) << sura << ":" << aya;
+    for (auto [part, first] : {std::pair{1, 1001}, {3, 2253}, {30, 78001}, {31, 0}})
+        EXPECT_EQ(PartStart(part), first) << part;
+    // Page 106 holds the end of sura 4 and the start of sura 5.
+    for (auto [page, first] :
+         {std::pair{1, 1001}, {2, 2001}, {106, 4176}, {107, 5003}, {604, 112001}, {605, 0}, {0, 0}})
+        EXPECT_EQ(PageStart(page), first) << page;
+}
+
+TEST_F(QuranFiles, AyasOutsideTheFilesAreRefused) {
+    int recordSura = 0;
     EXPECT_THROW(ReadSuraAyaCount(0, recordSura), PlatformError);
     EXPECT_THROW(ReadSuraAyaCount(115, recordSura), PlatformError);
     EXPECT_THROW(ReadAyaPart(0, 1), PlatformError);
     EXPECT_THROW(ReadAyaPart(1, 0), PlatformError);
-    EXPECT_FALSE(LocateAyaSegments(0, 1, where));
-    EXPECT_FALSE(LocateAyaSegments(115, 1, where));
-    EXPECT_FALSE(HitTestAyaRecord(0, 1, 100, 150, sura, aya));
-    EXPECT_FALSE(HitTestAyaRecord(117, 604, 100, 150, sura, aya));
-}
-
-TEST_F(QuranFiles, LocateFindsTheAyaAndUpToThreeSegments) {
-    AyaLocation where;
-    ASSERT_TRUE(LocateAyaSegments(1, 1, where));
-    EXPECT_EQ(where.page, 1);
-    EXPECT_EQ(where.count, 1);
-    ASSERT_TRUE(LocateAyaSegments(1, 3, where));
-    EXPECT_EQ(where.count, 2);
-    ASSERT_TRUE(LocateAyaSegments(2, 7, where));
-    EXPECT_EQ(where.count, 3);
-    ASSERT_TRUE(LocateAyaSegments(2, 18, where));  // four segments, three shown
-    EXPECT_EQ(where.count, 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(where.segments[i].sura, 2);
-        EXPECT_EQ(where.segments[i].aya, 18);
-        EXPECT_GT(where.segments[i].width, 0);
-    }
-    // A multi-line aya runs down the page.
-    EXPECT_LT(where.segments[0].top, where.segments[1].top);
-    EXPECT_LT(where.segments[1].top, where.segments[2].top);
-
-    ASSERT_TRUE(LocateAyaSegments(2, 1, where));
-    EXPECT_EQ(where.page, 2);
-    ASSERT_TRUE(LocateAyaSegments(114, 6, where));
-    EXPECT_EQ(where.page, 604);
-    // Page 106 holds the end of sura 4 and the start of sura 5.
-    ASSERT_TRUE(LocateAyaSegments(4, 176, where));
-    EXPECT_EQ(where.page, 106);
-    ASSERT_TRUE(LocateAyaSegments(5, 1, where));
-    EXPECT_EQ(where.page, 106);
-}
-
-TEST_F(QuranFiles, LocateDoesNotRunIntoTheNextSura) {
+    EXPECT_EQ(Hit(0, 1, 100, 150), 0);
+    EXPECT_EQ(Hit(117, 604, 100, 150), 0);
+    // The search does not run into the next sura or past the end of the file.
     AyaLocation where;
     where.page = 77;
-    EXPECT_FALSE(LocateAyaSegments(1, 8, where));  // would be 2:8
-    EXPECT_FALSE(LocateAyaSegments(2, 287, where));
-    EXPECT_FALSE(LocateAyaSegments(2, 0, where));
-    EXPECT_FALSE(LocateAyaSegments(114, 7, where));  // the walk meets the end of the file
+    for (auto [sura, aya] : {std::pair{0, 1}, {115, 1}, {1, 8}, {2, 287}, {2, 0}, {114, 7}})
+        EXPECT_FALSE(LocateAyaSegments(sura, aya, where)) << sura << ":" << aya;
     EXPECT_EQ(where.page, 77);
 }
 
-TEST_F(QuranFiles, EveryAyaIsMappedInPageOrder) {
-    int previousPage = 0, recordSura = 0;
-    for (int s = 1; s <= 114; ++s) {
-        const int count = ReadSuraAyaCount(s, recordSura);
-        for (int a = 1; a <= count; a += (a < 8 || a + 8 > count) ? 1 : 7) {
-            AyaLocation where;
-            ASSERT_TRUE(LocateAyaSegments(s, a, where)) << s << ":" << a;
-            ASSERT_GE(where.page, previousPage) << s << ":" << a;
-            ASSERT_LE(where.page, 604);
-            previousPage = where.page;
-        }
+TEST_F(QuranFiles, LocateFindsTheAyasPageAndUpToThreeSegments) {
+    // sura, aya, page, segments shown
+    const int cases[][4] = {{1, 1, 1, 1},     {1, 3, 1, 2},   {2, 1, 2, 1},    {2, 7, 3, 3},
+                            {4, 176, 106, 2}, {5, 1, 106, 3}, {114, 6, 604, 2}};
+    for (const auto& [sura, aya, page, count] : cases) {
+        const AyaLocation where = Locate(sura, aya);
+        EXPECT_EQ(where.page, page) << sura << ":" << aya;
+        EXPECT_EQ(where.count, count) << sura << ":" << aya;
     }
-    EXPECT_EQ(previousPage, 604);
-}
-
-TEST_F(QuranFiles, FirstAyaOfPage) {
-    int sura = 0, aya = 0;
-    ASSERT_TRUE(FindFirstAyaOfPage(1, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 1001);
-    ASSERT_TRUE(FindFirstAyaOfPage(2, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 2001);
-    ASSERT_TRUE(FindFirstAyaOfPage(106, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 4176);
-    ASSERT_TRUE(FindFirstAyaOfPage(107, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 5003);
-    ASSERT_TRUE(FindFirstAyaOfPage(604, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 112001);
-    sura = aya = -1;
-    EXPECT_FALSE(FindFirstAyaOfPage(605, sura, aya));
-    EXPECT_FALSE(FindFirstAyaOfPage(0, sura, aya));
-    EXPECT_EQ(sura, -1);
+    // 2:18 has four segments, three shown, running down the page.
+    const AyaLocation where = Locate(2, 18);
+    ASSERT_EQ(where.count, 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(where.segments[i].sura * 1000 + where.segments[i].aya, 2018);
+        EXPECT_GT(where.segments[i].width, 0);
+        EXPECT_TRUE(i == 0 || where.segments[i - 1].top < where.segments[i].top);
+    }
 }
 
 TEST_F(QuranFiles, HitTestEdgesPagesAndPreviousSura) {
-    AyaLocation last4;
-    ASSERT_TRUE(LocateAyaSegments(4, 176, last4));
-    const AyaSegment& seg = last4.segments[0];
-    int sura = 0, aya = 0;
+    const AyaSegment seg = Locate(4, 176).segments[0];
     // From sura 5 the search starts two suras back and finds 4:176 on page 106;
     // both far edges belong to the rectangle.
-    ASSERT_TRUE(HitTestAyaRecord(5, 106, seg.left + seg.width, seg.top + seg.height, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 4176);
-    ASSERT_TRUE(HitTestAyaRecord(5, 106, seg.left, seg.top, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 4176);
-    // Only segments of the page shown count.
-    const bool onOtherPage = HitTestAyaRecord(5, 105, seg.left, seg.top, sura, aya);
-    EXPECT_FALSE(onOtherPage && sura * 1000 + aya == 4176);
-    // From sura 7 the search starts at sura 5 and never sees sura 4.
-    EXPECT_FALSE(HitTestAyaRecord(7, 106, seg.left, seg.top, sura, aya));
+    EXPECT_EQ(Hit(5, 106, seg.left + seg.width, seg.top + seg.height), 4176);
+    EXPECT_EQ(Hit(5, 106, seg.left, seg.top), 4176);
+    EXPECT_NE(Hit(5, 105, seg.left, seg.top), 4176);  // only the page shown counts
+    EXPECT_EQ(Hit(7, 106, seg.left, seg.top), 0);     // from sura 7 it starts at sura 5
 
-    // Every segment of a long aya hits it, the fourth too.
-    AyaLocation three;
-    ASSERT_TRUE(LocateAyaSegments(2, 18, three));
-    for (int i = 0; i < three.count; ++i) {
-        const AyaSegment& s = three.segments[i];
-        ASSERT_TRUE(HitTestAyaRecord(2, three.page, s.left + s.width / 2, s.top + 1, sura, aya));
-        EXPECT_EQ(sura * 1000 + aya, 2018);
-    }
-    // The fourth segment, not shown, starts the next line at its right end.
+    // Every segment of a long aya hits it; so does the fourth, not shown, which
+    // starts the next line at its right end.
+    const AyaLocation three = Locate(2, 18);
+    for (const AyaSegment& s : three.segments)
+        EXPECT_EQ(Hit(2, three.page, s.left + s.width / 2, s.top + 1), 2018);
     const int pitch = three.segments[2].top - three.segments[1].top;
     const AyaSegment& full = three.segments[1];
-    ASSERT_TRUE(HitTestAyaRecord(2, three.page, full.left + full.width - 3,
-                                 three.segments[2].top + pitch + 3, sura, aya));
-    EXPECT_EQ(sura * 1000 + aya, 2018);
+    EXPECT_EQ(Hit(2, three.page, full.left + full.width - 3, three.segments[2].top + pitch + 3),
+              2018);
 
     // The margin and the title and basmala lines of sura 5 hit nothing.
-    AyaLocation first5;
-    ASSERT_TRUE(LocateAyaSegments(5, 1, first5));
-    ASSERT_EQ(first5.page, 106);
-    sura = aya = -1;
-    EXPECT_FALSE(HitTestAyaRecord(2, 2, 2, 2, sura, aya));
-    EXPECT_FALSE(HitTestAyaRecord(1, 1, 1, 1, sura, aya));
-    EXPECT_FALSE(HitTestAyaRecord(5, 106, 140, first5.segments[0].top - pitch / 2, sura, aya));
-    EXPECT_FALSE(
-        HitTestAyaRecord(5, 106, 140, first5.segments[0].top - pitch - pitch / 2, sura, aya));
-    EXPECT_EQ(sura, -1);
+    const int first5 = Locate(5, 1).segments[0].top;
+    EXPECT_EQ(Hit(2, 2, 2, 2), 0);
+    EXPECT_EQ(Hit(1, 1, 1, 1), 0);
+    EXPECT_EQ(Hit(5, 106, 140, first5 - pitch / 2), 0);
+    EXPECT_EQ(Hit(5, 106, 140, first5 - pitch - pitch / 2), 0);
 }
 
 // --- Hand-made files ---------------------------------------------------------
 
-void put8(std::string& b, int v) {
-    b += static_cast<char>(v & 0xFF);
-}
-void put16(std::string& b, int v) {
-    put8(b, v);
-    put8(b, v >> 8);
-}
-void put32(std::string& b, uint32_t v) {
-    put16(b, static_cast<int>(v & 0xFFFF));
-    put16(b, static_cast<int>(v >> 16));
+void put(std::string& b, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b += static_cast<char>(v >> (8 * i) & 0xFF);
 }
 
 struct Seg {
@@ -200,14 +137,24 @@ std::string ayaMap(const std::vector<Seg>& segs, uint32_t missing = 0) {
     std::vector<uint32_t> first(115, missing);
     for (const Seg& s : segs) {
         if (first[s.sura] == missing) first[s.sura] = 570 + static_cast<uint32_t>(recs.size());
-        put8(recs, s.sura);
-        for (int v : {s.aya, s.page, s.left, s.top, s.width, s.height}) put16(recs, v);
+        put(recs, s.sura, 1);
+        for (int v : {s.aya, s.page, s.left, s.top, s.width, s.height}) put(recs, v, 2);
     }
     for (int s = 1; s <= 114; ++s) {
-        put8(dir, s);
-        put32(dir, first[s]);
+        put(dir, s, 1);
+        put(dir, first[s], 4);
     }
     return dir + recs;
+}
+
+// A parts directory pointing every sura at `offset`.
+std::string partsDirectory(uint32_t offset) {
+    std::string parts;
+    for (int s = 1; s <= 114; ++s) {
+        put(parts, s, 1);
+        put(parts, offset, 4);
+    }
+    return parts;
 }
 
 class DamagedFiles : public ScreenTest {
@@ -218,52 +165,39 @@ class DamagedFiles : public ScreenTest {
     }
     void map(const std::string& bytes) { disc.write("data/cutaya", bytes); }
     DiscBuilder disc{"quran-files"};
-    int sura = -1, aya = -1;
     AyaLocation where;
 };
 
-TEST_F(DamagedFiles, DirectoryOffsetPastTheEnd) {
+TEST_F(DamagedFiles, OffsetsPastTheEndRaise) {
     const std::vector<Seg> segs = {{1, 1, 1, 10, 10, 50, 20}, {2, 1, 2, 10, 10, 50, 20}};
     map(ayaMap(segs, 0xFFFFFFF0u));  // suras 3..114 point far past the end
     EXPECT_TRUE(LocateAyaSegments(2, 1, where));
     EXPECT_THROW(LocateAyaSegments(3, 1, where), PlatformError);
-    EXPECT_THROW(HitTestAyaRecord(5, 1, 0, 0, sura, aya), PlatformError);
+    EXPECT_THROW(Hit(5, 1, 0, 0), PlatformError);
     std::string bytes = ayaMap(segs);
     bytes[1] = static_cast<char>(0xFF);  // sura 1's offset
     map(bytes);
-    EXPECT_THROW(FindFirstAyaOfPage(1, sura, aya), PlatformError);
-    EXPECT_THROW(HitTestAyaRecord(1, 1, 20, 20, sura, aya), PlatformError);
+    EXPECT_THROW(PageStart(1), PlatformError);
+    EXPECT_THROW(Hit(1, 1, 20, 20), PlatformError);
 
-    std::string parts;
-    for (int s = 1; s <= 114; ++s) {
-        put8(parts, s);
-        put32(parts, 1000000);
-    }
-    disc.write("data/parts", parts);
+    disc.write("data/parts", partsDirectory(1000000));
     EXPECT_THROW(ReadAyaPart(1, 1), PlatformError);
-    EXPECT_THROW(FindFirstAyaOfPart(1, sura, aya), PlatformError);
+    EXPECT_THROW(PartStart(1), PlatformError);
 }
 
 TEST_F(DamagedFiles, TruncatedRecordRaisesWhenReached) {
     std::string bytes = ayaMap({{1, 1, 1, 10, 10, 50, 20}, {1, 2, 1, 70, 10, 50, 20}});
     bytes.resize(bytes.size() - 4);  // the second record loses its height
     map(bytes);
-    ASSERT_TRUE(HitTestAyaRecord(1, 1, 20, 20, sura, aya));  // found before the damage
-    EXPECT_EQ(aya, 1);
-    EXPECT_THROW(HitTestAyaRecord(1, 1, 500, 500, sura, aya), PlatformError);
+    EXPECT_EQ(Hit(1, 1, 20, 20), 1001);  // found before the damage
+    EXPECT_THROW(Hit(1, 1, 500, 500), PlatformError);
     EXPECT_THROW(LocateAyaSegments(1, 2, where), PlatformError);
-    ASSERT_TRUE(LocateAyaSegments(1, 1, where));  // the damage lies past the fields it reads
-    EXPECT_EQ(where.count, 1);
-    EXPECT_FALSE(FindFirstAyaOfPage(2, sura, aya));
+    EXPECT_EQ(Locate(1, 1).count, 1);  // the damage lies past the fields it reads
+    EXPECT_EQ(PageStart(2), 0);
 
-    std::string parts;
-    for (int s = 1; s <= 114; ++s) {
-        put8(parts, s);
-        put32(parts, 570);
-    }
-    parts += std::string("\x01\x01\x00", 3);  // a record cut before its part byte
-    disc.write("data/parts", parts);
-    EXPECT_THROW(FindFirstAyaOfPart(1, sura, aya), PlatformError);
+    // A parts record cut before its part byte.
+    disc.write("data/parts", partsDirectory(570) + std::string("\x01\x01\x00", 3));
+    EXPECT_THROW(PartStart(1), PlatformError);
     EXPECT_THROW(ReadAyaPart(1, 1), PlatformError);
 }
 
@@ -278,13 +212,11 @@ TEST_F(DamagedFiles, ZerosAndZeroCounts) {
     // A map of zeros: every directory entry points at the start of the file.
     map(std::string(13 * 90, '\0'));
     EXPECT_FALSE(LocateAyaSegments(1, 1, where));
-    EXPECT_FALSE(LocateAyaSegments(3, 5, where));
-    EXPECT_FALSE(FindFirstAyaOfPage(1, sura, aya));
-    EXPECT_FALSE(HitTestAyaRecord(1, 1, 0, 0, sura, aya));
+    EXPECT_EQ(PageStart(1), 0);
+    EXPECT_EQ(Hit(1, 1, 0, 0), 0);
     disc.write("data/parts", std::string(570 + 5 * 6236, '\0'));
-    EXPECT_FALSE(FindFirstAyaOfPart(1, sura, aya));
+    EXPECT_EQ(PartStart(1), 0);
     EXPECT_EQ(ReadAyaPart(7, 3), 0);
-    EXPECT_EQ(sura, -1);
 }
 
 TEST_F(DamagedFiles, SearchesThatNeverMatchEnd) {
@@ -292,23 +224,18 @@ TEST_F(DamagedFiles, SearchesThatNeverMatchEnd) {
     // test stops after its 11317 records and never reaches the tail.
     std::vector<Seg> segs;
     for (int i = 0; i < 11400; ++i) segs.push_back({1, 1 + i, 900, 0, 0, 5, 5});
-    std::string bytes = ayaMap(segs);
-    bytes += "\x01\x02";
-    map(bytes);
-    EXPECT_FALSE(HitTestAyaRecord(1, 1, 0, 0, sura, aya));
-    EXPECT_TRUE(LocateAyaSegments(1, 11399, where));
-    EXPECT_EQ(where.page, 900);
-    EXPECT_THROW(FindFirstAyaOfPage(1, sura, aya), PlatformError);
+    map(ayaMap(segs) + "\x01\x02");
+    EXPECT_EQ(Hit(1, 1, 0, 0), 0);
+    EXPECT_EQ(Locate(1, 11399).page, 900);
+    EXPECT_THROW(PageStart(1), PlatformError);
 
     // A map where no aya number repeats the one asked for and no page is 1.
     segs.clear();
     for (int s = 1; s <= 114; ++s) segs.push_back({s, 1, 600, 0, 0, 5, 5});
     map(ayaMap(segs));
     EXPECT_FALSE(LocateAyaSegments(1, 2, where));
-    EXPECT_FALSE(LocateAyaSegments(114, 2, where));
-    EXPECT_FALSE(FindFirstAyaOfPage(1, sura, aya));
-    EXPECT_FALSE(HitTestAyaRecord(3, 1, 0, 0, sura, aya));
-    EXPECT_EQ(sura, -1);
+    EXPECT_EQ(PageStart(1), 0);
+    EXPECT_EQ(Hit(3, 1, 0, 0), 0);
 }
 
 }  // namespace

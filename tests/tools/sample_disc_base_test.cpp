@@ -6,9 +6,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "platform/error.h"
-#include "platform/inifile.h"
-#include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/rtf.h"
 #include "support/screen_test.h"
@@ -26,60 +23,51 @@ class SampleDisc : public ::testing::Test {
     }
 };
 
-TEST_F(SampleDisc, SkinScreensHaveLayoutsInsideTheScreenAndThreeDistinctPicturesPerButton) {
-    const SkinCase screens[] = {{"main", 1024, 768, 16},
-                                {"settings", 800, 600, 1},
-                                {"about", 800, 600, 1},
-                                {"company", 800, 600, 1}};
-    for (const SkinCase& screen : screens) checkSkin(screen);
-}
+TEST_F(SampleDisc, SkinScreensAndTheirBackgrounds) {
+    for (const SkinCase& screen : {SkinCase{"main", 1024, 768, 16},
+                                   {"settings", 800, 600, 1},
+                                   {"about", 800, 600, 1},
+                                   {"company", 800, 600, 1}})
+        checkSkin(screen);
 
-TEST_F(SampleDisc, SettingsBackgroundShowsLabelledWellsWhereTheCheckBoxesGo) {
-    QImage bg = platform::loadJpeg(graphic("settings\\1\\settings.jpg"));
+    // The settings screen shows labelled light wells where the check boxes go.
+    const QImage settings = picture("settings\\1\\settings.jpg");
     for (int top : {219, 256}) {
-        SCOPED_TRACE(top);
-        EXPECT_GT(qGray(bg.pixel(551, top + 8)), 200) << "the box sits on a light well";
+        EXPECT_GT(qGray(settings.pixel(551, top + 8)), 200) << top;
         int ink = 0;  // dark label text to the left of the box
         for (int y = top - 8; y < top + 22; ++y)
-            for (int x = 300; x < 535; ++x) ink += qGray(bg.pixel(x, y)) < 110;
-        EXPECT_GT(ink, 150);
+            for (int x = 300; x < 535; ++x) ink += qGray(settings.pixel(x, y)) < 110;
+        EXPECT_GT(ink, 150) << top;
     }
-}
-
-TEST_F(SampleDisc, AboutBackgroundMatchesTheTextBoxColourAroundIt) {
-    QImage bg = platform::loadJpeg(graphic("about\\1\\about.jpg"));
+    // The about background matches the text box colour around it.
+    const QImage about = picture("about\\1\\about.jpg");
     for (QPoint at : {QPoint(121, 91), QPoint(774, 479), QPoint(450, 300), QPoint(115, 300)})
-        EXPECT_TRUE(near(bg.pixel(at), qRgb(236, 209, 118), 40)) << at.x() << "," << at.y();
+        EXPECT_LE(colourDistance(about.pixel(at), qRgb(236, 209, 118)), 40)
+            << at.x() << "," << at.y();
 }
 
-TEST_F(SampleDisc, StarsShrinkInPlaceOnOneBackgroundColour) {
-    for (const char* kind : {"script1", "script2"}) {
-        SCOPED_TRACE(kind);
+TEST_F(SampleDisc, StarsGrowInPlaceOnOneBackgroundColour) {
+    for (const std::string kind : {"script1", "script2"}) {
         int lastBright = 0;
-        QRgb field = 0;
         for (int k = 1; k <= 3; ++k) {
-            QImage star =
-                platform::loadJpeg(graphic("main\\1\\") + kind + "\\" + std::to_string(k) + ".jpg");
-            QImage full = platform::loadJpeg(graphic("main\\1\\") + kind + "\\3.jpg");
-            EXPECT_EQ(star.size(), full.size());
+            const QImage star = picture("main\\1\\" + kind + "\\" + std::to_string(k) + ".jpg");
+            EXPECT_EQ(star.size(), picture("main\\1\\" + kind + "\\3.jpg").size()) << kind;
             int bright = 0;
             for (int y = 0; y < star.height(); ++y)
                 for (int x = 0; x < star.width(); ++x) bright += qGray(star.pixel(x, y)) > 140;
-            EXPECT_GT(bright, lastBright) << "picture " << k << " is larger than " << k - 1;
+            EXPECT_GT(bright, lastBright) << kind << " picture " << k;
             lastBright = bright;
-            if (k == 1) field = star.pixel(0, 0);
-            EXPECT_TRUE(near(star.pixel(0, 0), field, 8));
-            EXPECT_TRUE(near(star.pixel(star.width() - 1, star.height() - 1), field, 8));
+            for (QPoint corner : {QPoint(0, 0), QPoint(star.width() - 1, star.height() - 1)})
+                EXPECT_LE(colourDistance(star.pixel(corner), starFieldColour()), 8) << kind << k;
         }
-        EXPECT_TRUE(near(field, starFieldColour(), 8));
     }
 }
 
 TEST_F(SampleDisc, AboutTextIsArabicRightToLeftRtfWithAnEnglishLine) {
-    std::string bytes = platform::readFile("D:\\velk_quran\\data\\about.rtf");
+    const std::string bytes = platform::readFile("D:\\velk_quran\\data\\about.rtf");
     EXPECT_NE(bytes.find("\\ansicpg1256"), std::string::npos);
     EXPECT_NE(bytes.find("\\fcharset178"), std::string::npos);
-    platform::RtfDocument doc = platform::parseRtf(bytes);
+    const platform::RtfDocument doc = platform::parseRtf(bytes);
     ASSERT_TRUE(doc.isRtf);
     EXPECT_EQ(doc.codePage, 1256);
     int arabic = 0, english = 0;
@@ -88,8 +76,8 @@ TEST_F(SampleDisc, AboutTextIsArabicRightToLeftRtfWithAnEnglishLine) {
             EXPECT_EQ(p.align, platform::RtfAlign::Right);
             arabic += p.text().contains(QString::fromUtf8("القرآن")) ||
                       p.text().contains(QString::fromUtf8("البرنامج"));
-        } else if (p.text().contains("ZAFIREL")) {
-            english++;
+        } else {
+            english += p.text().contains("ZAFIREL");
         }
     }
     EXPECT_GE(arabic, 2);
@@ -99,54 +87,48 @@ TEST_F(SampleDisc, AboutTextIsArabicRightToLeftRtfWithAnEnglishLine) {
 TEST_F(SampleDisc, FontsAreTrueTypeFilesAndTheIntroIsAnAsfVideo) {
     for (const char* name :
          {"gersys.fon", "frnsys.fon", "TRKSYS.FON", "artro.ttf", "simpo.ttf", "trado.ttf"}) {
-        std::string font = platform::readFile(std::string("D:\\velk_quran\\fonts\\") + name);
-        ASSERT_GT(font.size(), 1000u) << name;
-        EXPECT_TRUE(font.compare(0, 4, std::string("\0\1\0\0", 4)) == 0 ||
-                    font.compare(0, 4, "OTTO") == 0 || font.compare(0, 4, "true") == 0)
+        const std::string font = platform::readFile(std::string("D:\\velk_quran\\fonts\\") + name);
+        const std::string magic = font.substr(0, 4);
+        EXPECT_GT(font.size(), 1000u) << name;
+        EXPECT_TRUE(magic == std::string("\0\1\0\0", 4) || magic == "OTTO" || magic == "true")
             << name;
     }
-    std::string video = platform::readFile("D:\\velk_quran\\graphic\\1.wmv");
-    const unsigned char asfHeader[] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11};
-    ASSERT_GT(video.size(), 20000u);
-    EXPECT_EQ(video.compare(0, 8, std::string(reinterpret_cast<const char*>(asfHeader), 8)), 0);
+    const std::string video = platform::readFile("D:\\velk_quran\\graphic\\1.wmv");
+    EXPECT_GT(video.size(), 20000u);
+    EXPECT_EQ(video.substr(0, 8), "\x30\x26\xB2\x75\x8E\x66\xCF\x11");
 }
 
 // The generator replaces only discs it made itself, and skips an up-to-date one.
 TEST(SampleDiscGenerator, RebuildsOnlyItsOwnStaleDiscs) {
     QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    fs::path base = temp.path().toStdString();
-    auto run = [](const std::vector<std::string>& args, QString* output = nullptr) {
+    const fs::path base = temp.path().toStdString(), disc = base / "disc";
+    QString said;
+    auto run = [&said](const QStringList& args) {
         QProcess p;
-        QStringList list;
-        for (const auto& a : args) list << QString::fromStdString(a);
-        p.start(QString(ZAFIREL_BUILD_DIR) + "/tools/sample_disc/sample_disc", list);
+        p.start(QString(ZAFIREL_BUILD_DIR) + "/tools/sample_disc/sample_disc", args);
         p.waitForFinished(120000);
-        if (output) *output = QString::fromUtf8(p.readAllStandardOutput());
+        said = QString::fromUtf8(p.readAllStandardOutput());
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     };
+    auto path = [](const fs::path& p) { return QString::fromStdString(p.string()); };
 
-    fs::path foreign = base / "mine";
-    fs::create_directories(foreign);
-    std::ofstream(foreign / "letter.txt") << "keep me";
-    EXPECT_NE(run({"--only", "base", foreign.string()}), 0);
-    EXPECT_TRUE(fs::exists(foreign / "letter.txt"));
-    EXPECT_FALSE(fs::exists(foreign / "velk_quran"));
+    fs::create_directories(base / "mine");
+    std::ofstream(base / "mine" / "letter.txt") << "keep me";
+    EXPECT_NE(run({"--only", "base", path(base / "mine")}), 0);
+    EXPECT_TRUE(fs::exists(base / "mine" / "letter.txt"));
+    EXPECT_FALSE(fs::exists(base / "mine" / "velk_quran"));
 
-    fs::path disc = base / "disc";
     fs::create_directories(base / "disc.tmp" / "half");  // an interrupted earlier build
     std::ofstream(base / "disc.tmp" / ".sample_disc_building") << "incomplete";
-    QString said;
-    ASSERT_EQ(run({"--if-stale", "--only", "base", disc.string()}, &said), 0);
+    ASSERT_EQ(run({"--if-stale", "--only", "base", path(disc)}), 0);
     EXPECT_TRUE(said.contains("built")) << said.toStdString();
-    EXPECT_TRUE(fs::exists(disc / "velk_quran" / "graphic" / "main" / "1" / "main.jpg"));
+    const fs::path built = disc / "velk_quran" / "graphic" / "main" / "1" / "main.jpg";
+    EXPECT_TRUE(fs::exists(built));
     EXPECT_FALSE(fs::exists(base / "disc.tmp"));
-
-    ASSERT_EQ(run({"--if-stale", "--only", "base", disc.string()}, &said), 0);
+    ASSERT_EQ(run({"--if-stale", "--only", "base", path(disc)}), 0);
     EXPECT_TRUE(said.contains("up to date")) << said.toStdString();
-
-    EXPECT_NE(run({"--only", "nonsense", disc.string()}), 0);
-    EXPECT_TRUE(fs::exists(disc / "velk_quran" / "graphic" / "main" / "1" / "main.jpg"));
+    EXPECT_NE(run({"--only", "nonsense", path(disc)}), 0);
+    EXPECT_TRUE(fs::exists(built));
 }
 
 }  // namespace

@@ -12,33 +12,31 @@
 #include "platform/inifile.h"
 #include "platform/jpeg.h"
 
-/// A Windows path under the disc's graphic folder.
-inline std::string graphic(const std::string& relative) {
-    return "D:\\velk_quran\\graphic\\" + relative;
+/// A picture under the disc's graphic folder, named by a Windows path below it.
+inline QImage picture(const std::string& relative) {
+    return platform::loadJpeg("D:\\velk_quran\\graphic\\" + relative);
 }
 
-/// True when two colours differ by at most `tolerance` in every channel.
-inline bool near(QRgb a, QRgb b, int tolerance) {
-    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
-           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+/// The largest difference of two colours in one channel.
+inline int colourDistance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
 }
 
 /// Mean absolute difference of two same-sized pictures over all channels.
 inline double meanDifference(const QImage& a, const QImage& b) {
     double sum = 0;
     for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16})
+                sum += std::abs(static_cast<int>(a.pixel(x, y) >> shift & 0xFF) -
+                                static_cast<int>(b.pixel(x, y) >> shift & 0xFF));
     return sum / (3.0 * a.width() * a.height());
 }
 
 /// The background colour of the star pictures.
 inline QRgb starFieldColour() {
-    return platform::loadJpeg(graphic("main\\1\\script1\\3.jpg")).pixel(0, 0);
+    return picture("main\\1\\script1\\3.jpg").pixel(0, 0);
 }
 
 struct SkinCase {
@@ -48,45 +46,36 @@ struct SkinCase {
 };
 
 /// Reads a skin screen the way the program does and checks what it needs:
-/// the background's size, the button count, each position in the
-/// "LLL, TTT" form, buttons inside the screen and apart from one another,
-/// and up, focus and down pictures of one size that look different.
-/// Returns the buttons' rectangles.
-inline std::vector<QRect> checkSkin(const SkinCase& c) {
+/// the background's size, the button count, each position in the "LLL, TTT"
+/// form, buttons inside the screen and apart from one another, and up, focus
+/// and down pictures of one size that look different.
+inline void checkSkin(const SkinCase& c) {
     SCOPED_TRACE(c.folder);
-    std::string folder = graphic(c.folder + "\\1\\");
-    QImage bg = platform::loadJpeg(folder + c.folder + ".jpg");
-    EXPECT_EQ(bg.size(), QSize(c.width, c.height));
-    platform::IniFile layout(folder + c.folder + ".ini");
-    int count = platform::strToInt(layout.readString("main", "ButtonsCount", "0"));
+    const std::string folder = c.folder + "\\1\\";
+    EXPECT_EQ(picture(folder + c.folder + ".jpg").size(), QSize(c.width, c.height));
+    platform::IniFile layout("D:\\velk_quran\\graphic\\" + folder + c.folder + ".ini");
+    const int count = platform::strToInt(layout.readString("main", "ButtonsCount", "0"));
     EXPECT_EQ(count, c.buttons);
     std::vector<QRect> rects;
     for (int n = 1; n <= count; ++n) {
         SCOPED_TRACE(n);
-        std::string value = layout.readString("BUTTONS", "b" + std::to_string(n), "0");
-        if (value.size() < 8) {
-            ADD_FAILURE() << "position value " << value;
-            continue;
-        }
-        int left = platform::strToInt(value.substr(0, 3));
-        int top = platform::strToInt(value.substr(5, 3));
-        char nn[16];
-        std::snprintf(nn, sizeof nn, "%02d", n);
-        QImage up = platform::loadJpeg(folder + "buttons\\up\\" + nn + ".jpg");
-        QImage focus = platform::loadJpeg(folder + "buttons\\focus\\" + nn + ".jpg");
-        QImage down = platform::loadJpeg(folder + "buttons\\down\\" + nn + ".jpg");
-        EXPECT_EQ(focus.size(), up.size());
-        EXPECT_EQ(down.size(), up.size());
-        QRect r(left, top, up.width(), up.height());
+        const std::string value = layout.readString("BUTTONS", "b" + std::to_string(n), "0");
+        ASSERT_GE(value.size(), 8u) << "position value " << value;
+        char name[16];
+        std::snprintf(name, sizeof name, "%02d.jpg", n);
+        const char* const kinds[] = {"up", "focus", "down"};
+        QImage states[3];
+        for (int i = 0; i < 3; ++i)
+            states[i] = picture(folder + "buttons\\" + kinds[i] + "\\" + name);
+        const QRect r(platform::strToInt(value.substr(0, 3)),
+                      platform::strToInt(value.substr(5, 3)), states[0].width(),
+                      states[0].height());
         EXPECT_TRUE(QRect(0, 0, c.width, c.height).contains(r));
-        for (size_t k = 0; k < rects.size(); ++k)
-            EXPECT_FALSE(rects[k].intersects(r)) << "overlaps button " << k + 1;
+        for (const QRect& other : rects) EXPECT_FALSE(other.intersects(r));
         rects.push_back(r);
-        if (focus.size() == up.size() && down.size() == up.size()) {
-            EXPECT_GT(meanDifference(up, focus), 6.0);
-            EXPECT_GT(meanDifference(up, down), 6.0);
-            EXPECT_GT(meanDifference(focus, down), 6.0);
+        for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
+            ASSERT_EQ(states[b].size(), states[a].size());
+            EXPECT_GT(meanDifference(states[a], states[b]), 6.0);
         }
     }
-    return rects;
 }
