@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "components/effects_internal.h"
+#include "platform/error.h"
 
 namespace TransitionEffects {
 
@@ -212,15 +213,6 @@ const Effect table[EffectCount] = {
 
 const Effect none = {"", nothing};
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 }  // namespace
 
 const Effect& effect(int style) {
@@ -233,7 +225,7 @@ std::string effectName(int style) {
 
 int findEffect(std::string_view name) {
     for (int i = 0; i < EffectCount; ++i)
-        if (sameName(table[i].name, name)) return i + 1;
+        if (platform::sameText(table[i].name, name)) return i + 1;
     return 0;
 }
 

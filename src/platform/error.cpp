@@ -1,5 +1,7 @@
 #include "platform/error.h"
 
+#include <cctype>
+
 #include <cstdint>
 
 namespace platform {
@@ -55,6 +57,15 @@ int strToInt(const std::string& text) {
     if (!tryStrToInt(text, value))
         throw PlatformError("'" + text + "' is not a valid integer value");
     return value;
+}
+
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 }  // namespace platform

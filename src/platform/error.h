@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -23,5 +24,9 @@ int strToInt(const std::string& text);
 
 /// The same conversion without raising; returns false when the text is not a number.
 bool tryStrToInt(const std::string& text, int& value);
+
+/// Equal texts, ignoring the case of ASCII letters (names on the disc, INI
+/// sections and keys, effect names).
+bool sameText(std::string_view a, std::string_view b);
 
 }  // namespace platform

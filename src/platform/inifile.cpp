@@ -24,15 +24,6 @@ std::string_view trim(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 struct Line {
     size_t begin, end;  // [begin, end) without the line break
 };
@@ -77,11 +68,11 @@ std::string iniRead(std::string_view text, std::string_view section, std::string
         if (sectionName(line, name)) {
             // The first matching section wins: a second one is never read.
             if (inSection) break;
-            inSection = equalNoCase(name, section);
+            inSection = sameText(name, section);
             continue;
         }
         std::string_view k, v;
-        if (inSection && keyOf(line, k, v) && equalNoCase(k, key)) {
+        if (inSection && keyOf(line, k, v) && sameText(k, key)) {
             if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
                 v = v.substr(1, v.size() - 2);
             return std::string(v.substr(0, kMaxValue));
@@ -104,7 +95,7 @@ std::string iniWrite(std::string_view text, std::string_view section, std::strin
         std::string_view name;
         if (sectionName(line, name)) {
             if (inSection) break;
-            inSection = equalNoCase(name, section);
+            inSection = sameText(name, section);
             if (inSection) {
                 found = true;
                 insertAt = std::min(text.size(), l.end + 1);
@@ -113,7 +104,7 @@ std::string iniWrite(std::string_view text, std::string_view section, std::strin
         }
         if (!inSection) continue;
         std::string_view k, v;
-        if (keyOf(line, k, v) && equalNoCase(k, key)) {
+        if (keyOf(line, k, v) && sameText(k, key)) {
             std::string out(text.substr(0, l.begin));
             bool cr = l.end > l.begin && text[l.end - 1] == '\r';
             out += entry;

@@ -21,22 +21,13 @@ int driveIndex(char letter) {
     return (c >= 'A' && c <= 'Z') ? c - 'A' : -1;
 }
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // Returns the entry of `dir` named `name` in any case, or `name` itself.
 fs::path matchComponent(const fs::path& dir, const std::string& name) {
     std::error_code ec;
     fs::path exact = dir / name;
     if (fs::exists(exact, ec)) return exact;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (sameIgnoringCase(it->path().filename().string(), name)) return it->path();
+        if (sameText(it->path().filename().string(), name)) return it->path();
     }
     return exact;
 }
