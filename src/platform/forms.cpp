@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace platform {
@@ -99,6 +100,21 @@ void Form::showAsChild(QWidget* parent) {
     }
     show();
     raise();
+}
+
+void Form::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    const Qt::KeyboardModifiers modifiers = e->modifiers();
+    bool handled = false;
+    guarded([&] { handled = KeyPressed(key, modifiers); });
+    if (!handled && key == Qt::Key_Escape) {
+        guarded([this] { EscapeKey(); });
+        handled = true;
+    }
+    if (handled)
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void Form::closeForm() {

@@ -52,6 +52,16 @@ class Form : public QWidget {
     /// Runs once when the form closes (after it is hidden).
     std::function<void()> onClosed;
 
+    /// What Escape does on this screen: the same as its close button. Nothing
+    /// by default.
+    virtual void EscapeKey() {}
+    /// A key pressed on this screen that none of its controls took. Returns
+    /// true when the screen acted on it; Escape goes to EscapeKey() otherwise.
+    virtual bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) { return false; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
   private:
     QPointer<QWidget> blocker_;
     bool closed_ = false;

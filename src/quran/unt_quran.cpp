@@ -81,6 +81,7 @@ class AyaHighlight : public QWidget {
 };
 
 Tfrm_quran::Tfrm_quran(QWidget* parent) : SkinScreen(parent) {
+    CloseButton = 3;  // back to the main menu
     // Controls of the screen, bottom to top (imgground1 is the skin's).
     panquran = new QWidget(this);
     panquran->setObjectName("panquran");

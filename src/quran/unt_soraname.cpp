@@ -72,6 +72,7 @@ void LoadSuraInCommentaryReader() {}
 }  // namespace
 
 Tfrm_soraname::Tfrm_soraname(QWidget* parent) : SkinScreen(parent) {
+    CloseButton = 1;
     imgground1->onMouseMove = [this](int, int) { BackgroundMouseMove(); };
 }
 

@@ -3,6 +3,7 @@
 #include "shell/globals.h"
 
 void InfoScreen::CreateInfoScreen(const std::string& screen) {
+    CloseButton = 1;
     SavedLanguageIndex = LanguageIndex;
     LanguageIndex = 1;
     SetSkinFolder(screen);

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <cstdio>
+#include <cstdlib>
 
 #include "shell/globals.h"
 #include "skin/layout_file.h"
@@ -115,4 +116,64 @@ void SkinScreen::Reset() {
     if (FocusedButton == 0) return;
     if (ImageButton* b = Button(FocusedButton)) b->loadPicture(UpPicture(FocusedButton));
     FocusedButton = 0;
+}
+
+bool SkinScreen::ClickButton(int n) {
+    ImageButton* b = Button(n);
+    if (!b || !b->isVisible() || !b->isEnabled()) return false;
+    ButtonClick(n);
+    return true;
+}
+
+void SkinScreen::EscapeKey() {
+    if (CloseButton != 0) ClickButton(CloseButton);
+}
+
+bool SkinScreen::KeyPressed(int key, Qt::KeyboardModifiers) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (FocusedButton == 0) return false;
+        ClickButton(FocusedButton);
+        return true;
+    }
+    int dx = 0, dy = 0;
+    switch (key) {
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = -1;
+            break;
+        case Qt::Key_Down:
+            dy = 1;
+            break;
+        default:
+            return false;
+    }
+    // Candidates: the buttons shown and enabled, other than the focused one.
+    ImageButton* current = FocusedButton ? Button(FocusedButton) : nullptr;
+    int best = 0;
+    long bestScore = 0;
+    for (ImageButton* b : ButtonList) {
+        if (!b || !b->isVisible() || !b->isEnabled() || b == current) continue;
+        const int n = ButtonNumber(b->objectName());
+        if (!current) {
+            // Nothing focused yet: the first button in layout order.
+            if (best == 0 || n < best) best = n;
+            continue;
+        }
+        const QPoint d = b->geometry().center() - current->geometry().center();
+        const long along = dx != 0 ? d.x() * dx : d.y() * dy;
+        const long across = std::abs(dx != 0 ? d.y() : d.x());
+        if (along <= 0) continue;
+        const long score = along + 3 * across;
+        if (best == 0 || score < bestScore) {
+            best = n;
+            bestScore = score;
+        }
+    }
+    if (best != 0) Focus(best);
+    return true;
 }

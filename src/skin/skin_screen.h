@@ -50,6 +50,16 @@ class SkinScreen : public platform::Form {
     void Release(int n);
     void Reset();
 
+    /// The button that closes the screen; Escape clicks it when it is
+    /// enabled (0: Escape does nothing).
+    int CloseButton = 0;
+    void EscapeKey() override;
+    /// Arrow keys move the focus picture to the nearest enabled button in
+    /// that direction on screen; Enter and Space click the focused button.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
+    /// Clicks button n as the mouse would, when it exists, is shown and enabled.
+    bool ClickButton(int n);
+
     std::string ScreenName;
     std::string ButtonFolder;
     platform::ImageControl* imgground1;

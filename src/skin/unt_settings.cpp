@@ -6,6 +6,7 @@
 QPointer<Tfrm_settings> frm_settings;
 
 Tfrm_settings::Tfrm_settings(QWidget* parent) : SkinScreen(parent) {
+    CloseButton = 1;
     Check1 = new QCheckBox(this);
     Check2 = new QCheckBox(this);
     Check3 = new QCheckBox(this);
