@@ -104,7 +104,8 @@ class Viewer {
         Tfrm_quran* v = frm_quran;
         QElapsedTimer t;
         t.start();
-        while (!(v->mci1->isOpen() && v->mci1->Position() > v->AyaStartMs) && t.elapsed() < 5000)
+        while (!(v->Core->mci1->isOpen() && v->Core->mci1->Position() > v->Core->AyaStartMs) &&
+               t.elapsed() < 5000)
             spin();
         return v;
     }
@@ -145,13 +146,13 @@ void clickToRecitation(benchmark::State& state, int sura, int ayaA, int otherSur
         const int k = n % 2;
         QElapsedTimer t;
         t.start();
-        press(v->imgpage, targets[k]);
+        press(v->panquran->imgpage, targets[k]);
         v->repaint();  // the marks on the screen
         const double shown = t.nsecsElapsed() / 1e6;
-        while (!(v->mci1->Position() > v->AyaStartMs) && t.elapsed() < 5000) spin();
+        while (!(v->Core->mci1->Position() > v->Core->AyaStartMs) && t.elapsed() < 5000) spin();
         const double playing = t.nsecsElapsed() / 1e6;
         state.SetIterationTime(playing / 1000.0);
-        misses += CurrentSura != suras[k] || !v->shpaya[0]->isVisible();
+        misses += CurrentSura != suras[k] || !v->panquran->shpaya[0]->isVisible();
         drawn += shown;
         heard += playing;
         worst = std::max(worst, playing);
@@ -178,12 +179,12 @@ void BM_WatchTick(benchmark::State& state) {
     Viewer env;
     if (!env.ok) return state.SkipWithError("no sample disc");
     Tfrm_quran* v = env.open(2, 1);
-    v->AyaEndMs = INT32_MAX;
+    v->Core->AyaEndMs = INT32_MAX;
     QElapsedTimer t;
     t.start();
     int64_t ticks = 0;
     for (auto _ : state) {
-        v->Timer6Timer();
+        v->Core->Timer6Timer();
         ++ticks;
     }
     const double perTick = t.nsecsElapsed() / 1e9 / static_cast<double>(ticks);
@@ -200,7 +201,7 @@ void cpuWhile(benchmark::State& state, const char* mode) {
     const int ms = static_cast<int>(state.range(0));
     const std::string m = mode;
     if (m == "paused") v->PauseButton();
-    if (m == "no_watch") v->Timer6->setEnabled(false);
+    if (m == "no_watch") v->Core->Timer6->setEnabled(false);
     for (auto _ : state) {
         const double t0 = wallTime(), ui0 = threadCpu(), p0 = processCpu();
         runFor(ms);

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const fuzzdisc::Bytes m{std::string_view(reinterpret_cast<const char*>(data), size)};
-    fuzzdisc::writeDataFile("aya_count", m.b);
+    auto file = fuzzdisc::fileOf("aya_count", m.b);
 
     for (int sura : {1, 2, 57, 113, 114, 0, -1, 115}) {
         const uint64_t at = static_cast<uint64_t>(sura - 1) * 3;
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         int recordSura = -1, count = -1;
         bool ok = true;
         try {
-            count = ReadSuraAyaCount(sura, recordSura);
+            count = ReadSuraAyaCount(file, sura, recordSura);
         } catch (const platform::PlatformError&) {
             ok = false;
         }

@@ -25,7 +25,7 @@ bool wholeRecord(const Bytes& m, uint64_t o) {
     return o + kRec <= m.b.size();
 }
 
-// The aya's first record and how many of its records follow (1..3), as in memory.
+// The aya's first record and how many of its records follow on its page, as in memory.
 Outcome locateModel(const Bytes& m, int sura, int aya, int& page) {
     if (sura < 1 || sura > 114) return notFound();
     auto d = directory(m, sura);
@@ -41,12 +41,15 @@ Outcome locateModel(const Bytes& m, int sura, int aya, int& page) {
     if (!wholeRecord(m, o)) return raised();
     page = *m.i16(o + 3);
     int count = 1;
-    for (int k = 1; k < 3; ++k) {
+    for (int k = 1; k < 64; ++k) {
         o += kRec;
         if (o >= m.b.size()) break;
         auto a = m.i16(o + 1);
         if (!a) return raised();
         if (*a != aya || *m.u8(o) != static_cast<uint32_t>(sura)) break;
+        auto p = m.i16(o + 3);
+        if (!p) return raised();
+        if (*p != page) break;
         if (!wholeRecord(m, o)) return raised();
         ++count;
     }
@@ -84,7 +87,7 @@ Outcome pageModel(const Bytes& m, int page) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes m{std::string_view(reinterpret_cast<const char*>(data), size)};
-    writeDataFile("cutaya", m.b);
+    auto file = fileOf("cutaya", m.b);
 
     for (int sura : {1, 2, 57, 114, 0}) {
         for (int aya : {1, 3, 286, 0}) {
@@ -92,14 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const Outcome want = locateModel(m, sura, aya, page);
             AyaLocation where;
             const Outcome got = run([&] {
-                if (!LocateAyaSegments(sura, aya, where)) return notFound();
-                return found(where.page, where.count);
+                if (!LocateAyaSegments(file, sura, aya, where)) return notFound();
+                return found(where.page, static_cast<int>(where.segments.size()));
             });
             if (!(got == want)) std::abort();
             if (got.kind == Outcome::Found)
-                for (int i = 0; i < where.count; ++i)
-                    if (where.segments[i].sura != sura || where.segments[i].aya != aya)
-                        std::abort();
+                for (const AyaSegment& s : where.segments)
+                    if (s.sura != sura || s.aya != aya) std::abort();
         }
     }
     for (int sura : {1, 5, 116}) {
@@ -108,7 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 const int x = point.first, y = point.second;
                 int s = -1, a = -1;
                 const Outcome got = run([&] {
-                    return HitTestAyaRecord(sura, page, x, y, s, a) ? found(s, a) : notFound();
+                    return HitTestAyaRecord(file, sura, page, x, y, s, a) ? found(s, a)
+                                                                          : notFound();
                 });
                 if (!(got == hitModel(m, sura, page, x, y))) std::abort();
             }
@@ -117,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int page : {2, 604, 0}) {
         int s = -1, a = -1;
         const Outcome got =
-            run([&] { return FindFirstAyaOfPage(page, s, a) ? found(s, a) : notFound(); });
+            run([&] { return FindFirstAyaOfPage(file, page, s, a) ? found(s, a) : notFound(); });
         if (!(got == pageModel(m, page))) std::abort();
     }
     return 0;

@@ -38,17 +38,17 @@ Outcome firstOfPartModel(const Bytes& m, int part) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes m{std::string_view(reinterpret_cast<const char*>(data), size)};
-    writeDataFile("parts", m.b);
+    auto file = fileOf("parts", m.b);
 
     for (int sura : {1, 2, 9, 114, 0, 115})
         for (int aya : {1, 2, 6, 286, 0}) {
-            const Outcome got = run([&] { return found(ReadAyaPart(sura, aya), 0); });
+            const Outcome got = run([&] { return found(ReadAyaPart(file, sura, aya), 0); });
             if (!(got == partModel(m, sura, aya))) std::abort();
         }
     for (int part : {1, 2, 30, 0, 31}) {
         int s = -1, a = -1;
         const Outcome got =
-            run([&] { return FindFirstAyaOfPart(part, s, a) ? found(s, a) : notFound(); });
+            run([&] { return FindFirstAyaOfPart(file, part, s, a) ? found(s, a) : notFound(); });
         if (!(got == firstOfPartModel(m, part))) std::abort();
         if (got.kind == Outcome::Found && (s < 0 || s > 255 || a < 0 || a > 255)) std::abort();
     }

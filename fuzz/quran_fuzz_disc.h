@@ -1,38 +1,21 @@
-// Shared by the fuzz targets of the Quran's structure files: a disc folder of
-// this process on drive D whose data file is replaced by each input, and
-// bounds-checked little-endian reads of the same bytes in memory, to check the
+// Shared by the fuzz targets of the Quran's structure files: the input as an
+// open file, and bounds-checked little-endian reads of the same bytes in memory, to check the
 // readers against.
 #pragma once
 
+#include "platform/binfile.h"
 #include "platform/error.h"
-#include <unistd.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/paths.h"
-#include "shell/globals.h"
-
 namespace fuzzdisc {
 
-/// Writes `bytes` as DataDir + `name` on a drive D of this process.
-inline void writeDataFile(const std::string& name, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    static const fs::path root = [] {
-        fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path r = base / ("zafirel-fuzz." + std::to_string(::getpid()));
-        fs::create_directories(r / "velk_quran" / "data");
-        platform::setDrive('D', r);
-        platform::setProgramDrive('D');
-        BuildDiscFolders();
-        return r;
-    }();
-    std::ofstream(root / "velk_quran" / "data" / name, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+/// The input as an open file named `name`.
+inline platform::BinaryFile fileOf(const std::string& name, std::string_view bytes) {
+    return platform::BinaryFile::fromBytes(name, std::string(bytes));
 }
 
 /// The input as the file's bytes; a read that does not fit gives nothing.

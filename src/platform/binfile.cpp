@@ -19,6 +19,15 @@ BinaryFile::BinaryFile(const std::string& windowsPath) : name_(windowsPath) {
     if (ec) throwCannotOpen(windowsPath);
 }
 
+BinaryFile BinaryFile::fromBytes(const std::string& name, std::string bytes) {
+    BinaryFile f;
+    f.name_ = name;
+    f.size_ = bytes.size();
+    f.block_ = std::move(bytes);
+    f.inMemory_ = true;
+    return f;
+}
+
 void BinaryFile::fail() const {
     throw PlatformError("Read error in file \"" + name_ + "\".");
 }
@@ -30,6 +39,11 @@ void BinaryFile::seek(uint64_t offset) {
 
 void BinaryFile::readRaw(void* into, uint64_t count) {
     if (count > size_ || pos_ > size_ - count) fail();
+    if (inMemory_) {
+        std::memcpy(into, block_.data() + pos_, count);
+        pos_ += count;
+        return;
+    }
     // Readers seek and read one small field at a time; a block of the file is
     // kept so that fields close together cost no system call each.
     if (count > kBlock) {

@@ -13,6 +13,11 @@ class BinaryFile {
   public:
     /// Opens the file named by a Windows path; raises "Cannot open file" when missing.
     explicit BinaryFile(const std::string& windowsPath);
+    /// A file's bytes held in memory, read the same way; `name` is the name
+    /// its errors give.
+    static BinaryFile fromBytes(const std::string& name, std::string bytes);
+
+    BinaryFile(BinaryFile&&) = default;
 
     /// Size of the file in bytes.
     uint64_t size() const { return size_; }
@@ -34,6 +39,7 @@ class BinaryFile {
     [[noreturn]] void fail() const;
 
   private:
+    BinaryFile() = default;
     void readRaw(void* into, uint64_t count);
 
     static constexpr uint64_t kBlock = 16384;
@@ -44,6 +50,7 @@ class BinaryFile {
     uint64_t blockStart_ = 0;
     uint64_t size_ = 0;
     uint64_t pos_ = 0;
+    bool inMemory_ = false;  // block_ holds the whole file
 };
 
 }  // namespace platform

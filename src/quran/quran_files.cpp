@@ -10,13 +10,14 @@
 
 namespace {
 
-constexpr int kSuraCount = 114;
 constexpr uint64_t kCountRecordBytes = 3;     // aya_count: sura, aya count (16-bit)
 constexpr uint64_t kDirectoryEntryBytes = 5;  // parts, cutaya: sura, offset (32-bit)
 constexpr uint64_t kPartRecordBytes = 5;      // parts: sura, aya, -, part, -
 constexpr uint64_t kSegmentBytes = 13;        // cutaya: sura, aya, page, left, top, width, height
-constexpr int kPartRecords = 6236;            // ayas of the whole Quran
 constexpr int kHitTestRecords = 11317;        // segments the hit test examines at most
+// Segments of one aya on one page, at most (the longest ayas of the printed
+// page run over some twenty lines).
+constexpr int kMaxAyaSegments = 64;
 
 // Field offsets inside an aya map record.
 constexpr uint64_t kSegSura = 0, kSegAya = 1, kSegPage = 3, kSegLeft = 5, kSegTop = 7,
@@ -50,8 +51,7 @@ uint64_t firstRecordOf(platform::BinaryFile& f, int sura) {
 
 }  // namespace
 
-int ReadSuraAyaCount(int sura, int& recordSura) {
-    platform::BinaryFile f(DataDir + "aya_count");
+int ReadSuraAyaCount(platform::BinaryFile& f, int sura, int& recordSura) {
     if (!validSura(sura)) f.fail();
     const uint64_t record = static_cast<uint64_t>(sura - 1) * kCountRecordBytes;
     recordSura = readU8At(f, record);
@@ -59,18 +59,16 @@ int ReadSuraAyaCount(int sura, int& recordSura) {
     return f.readU16();
 }
 
-int ReadAyaPart(int sura, int aya) {
-    platform::BinaryFile f(DataDir + "parts");
+int ReadAyaPart(platform::BinaryFile& f, int sura, int aya) {
     if (!validSura(sura) || aya < 1) f.fail();
     f.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
     const uint64_t first = f.readU32();
     return readU8At(f, first + static_cast<uint64_t>(aya - 1) * kPartRecordBytes + kPartPart);
 }
 
-bool FindFirstAyaOfPart(int part, int& sura, int& aya) {
-    platform::BinaryFile f(DataDir + "parts");
+bool FindFirstAyaOfPart(platform::BinaryFile& f, int part, int& sura, int& aya) {
     uint64_t o = firstRecordOf(f, 1);
-    for (int k = 0; k < kPartRecords && o < f.size(); ++k, o += kPartRecordBytes) {
+    for (int k = 0; k < kQuranAyaCount && o < f.size(); ++k, o += kPartRecordBytes) {
         if (readU8At(f, o + kPartPart) != part) continue;
         sura = readU8At(f, o + kPartSura);
         aya = readU8At(f, o + kPartAya);  // one byte: every part begins below aya 256
@@ -79,9 +77,8 @@ bool FindFirstAyaOfPart(int part, int& sura, int& aya) {
     return false;
 }
 
-bool LocateAyaSegments(int sura, int aya, AyaLocation& out) {
+bool LocateAyaSegments(platform::BinaryFile& f, int sura, int aya, AyaLocation& out) {
     if (!validSura(sura)) return false;
-    platform::BinaryFile f(DataDir + "cutaya");
     uint64_t o = firstRecordOf(f, sura);
     // Aya 1 is the sura's first record, taken without reading its aya field. Any
     // other aya is the first record of the sura that carries its number; the walk
@@ -93,31 +90,34 @@ bool LocateAyaSegments(int sura, int aya, AyaLocation& out) {
     AyaLocation found;
     found.page = readI16At(f, o + kSegPage);
     auto placeAt = [&](uint64_t at) {
-        AyaSegment& s = found.segments[found.count++];
+        AyaSegment s;
         s.sura = sura;
         s.aya = aya;
-        s.page = found.page;  // every segment is drawn on the page the aya begins on
+        s.page = found.page;
         s.left = readI16At(f, at + kSegLeft);
         s.top = readI16At(f, at + kSegTop);
         s.width = readI16At(f, at + kSegWidth);
         s.height = readI16At(f, at + kSegHeight);
+        found.segments.push_back(s);
     };
     placeAt(o);
-    // The next two records, when they continue the same aya.
-    for (int k = 1; k < 3; ++k) {
+    // The records that follow, while they continue the same aya on the same page.
+    for (int k = 1; k < kMaxAyaSegments; ++k) {
         o += kSegmentBytes;
         if (o >= f.size()) break;
-        if (readI16At(f, o + kSegAya) != aya || readU8At(f, o + kSegSura) != sura) break;
+        if (readI16At(f, o + kSegAya) != aya || readU8At(f, o + kSegSura) != sura ||
+            readI16At(f, o + kSegPage) != found.page)
+            break;
         placeAt(o);
     }
-    out = found;
+    out = std::move(found);
     return true;
 }
 
-bool HitTestAyaRecord(int currentSura, int currentPage, int x, int y, int& sura, int& aya) {
+bool HitTestAyaRecord(platform::BinaryFile& f, int currentSura, int currentPage, int x, int y,
+                      int& sura, int& aya) {
     const int start = currentSura <= 2 ? currentSura : currentSura - 2;
     if (!validSura(start)) return false;
-    platform::BinaryFile f(DataDir + "cutaya");
     uint64_t o = firstRecordOf(f, start);
     for (int k = 0; k < kHitTestRecords && o < f.size(); ++k, o += kSegmentBytes) {
         const int left = readI16At(f, o + kSegLeft);
@@ -135,8 +135,7 @@ bool HitTestAyaRecord(int currentSura, int currentPage, int x, int y, int& sura,
     return false;
 }
 
-bool FindFirstAyaOfPage(int page, int& sura, int& aya) {
-    platform::BinaryFile f(DataDir + "cutaya");
+bool FindFirstAyaOfPage(platform::BinaryFile& f, int page, int& sura, int& aya) {
     for (uint64_t o = firstRecordOf(f, 1); o < f.size(); o += kSegmentBytes) {
         if (readI16At(f, o + kSegPage) != page) continue;
         sura = readU8At(f, o + kSegSura);
@@ -144,4 +143,45 @@ bool FindFirstAyaOfPage(int page, int& sura, int& aya) {
         return true;
     }
     return false;
+}
+
+// ---- on the disc's files ------------------------------------------------------
+
+namespace {
+platform::BinaryFile dataFile(const char* name) {
+    return platform::BinaryFile(DataDir + name);
+}
+}  // namespace
+
+int ReadSuraAyaCount(int sura, int& recordSura) {
+    auto f = dataFile("aya_count");
+    return ReadSuraAyaCount(f, sura, recordSura);
+}
+
+int ReadAyaPart(int sura, int aya) {
+    auto f = dataFile("parts");
+    return ReadAyaPart(f, sura, aya);
+}
+
+bool FindFirstAyaOfPart(int part, int& sura, int& aya) {
+    auto f = dataFile("parts");
+    return FindFirstAyaOfPart(f, part, sura, aya);
+}
+
+bool LocateAyaSegments(int sura, int aya, AyaLocation& out) {
+    if (sura < 1 || sura > kSuraCount) return false;
+    auto f = dataFile("cutaya");
+    return LocateAyaSegments(f, sura, aya, out);
+}
+
+bool HitTestAyaRecord(int currentSura, int currentPage, int x, int y, int& sura, int& aya) {
+    const int start = currentSura <= 2 ? currentSura : currentSura - 2;
+    if (start < 1 || start > kSuraCount) return false;
+    auto f = dataFile("cutaya");
+    return HitTestAyaRecord(f, currentSura, currentPage, x, y, sura, aya);
+}
+
+bool FindFirstAyaOfPage(int page, int& sura, int& aya) {
+    auto f = dataFile("cutaya");
+    return FindFirstAyaOfPage(f, page, sura, aya);
 }

@@ -7,6 +7,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+namespace platform {
+class BinaryFile;
+}
+
+/// The Quran's fixed sizes.
+constexpr int kSuraCount = 114;
+constexpr int kQuranAyaCount = 6236;
+constexpr int kPageCount = 604;
+constexpr int kPartCount = 30;
 
 /// One line segment of an aya on a page picture (a record of the aya map).
 struct AyaSegment {
@@ -19,34 +30,44 @@ struct AyaSegment {
     int height = 0;
 };
 
-/// What `LocateAyaSegments` found: the page the aya begins on and up to three
-/// rectangles (segments beyond the third are not shown).
+/// What `LocateAyaSegments` found: the page the aya begins on and every
+/// segment of the aya on that page, in map order (at least one).
 struct AyaLocation {
     int page = 0;
-    int count = 0;  // 1..3
-    AyaSegment segments[3];
+    std::vector<AyaSegment> segments;
 };
+
+// Each reader comes twice: on an open file (or a file's bytes, see
+// platform::BinaryFile::fromBytes), and on the disc's file, opened for the
+// one call and closed again.
 
 /// aya_count: the record of `sura` (1..114). `recordSura` gets the record's own
 /// sura byte; returns the sura's aya count.
+int ReadSuraAyaCount(platform::BinaryFile& ayaCount, int sura, int& recordSura);
 int ReadSuraAyaCount(int sura, int& recordSura);
 
 /// parts: the part (1..30) recorded for an aya.
+int ReadAyaPart(platform::BinaryFile& parts, int sura, int aya);
 int ReadAyaPart(int sura, int aya);
 
 /// parts: the first aya record (Quran order, at most 6236 records) whose part
 /// byte equals `part`. False when no record carries it (nothing changes).
+bool FindFirstAyaOfPart(platform::BinaryFile& parts, int part, int& sura, int& aya);
 bool FindFirstAyaOfPart(int part, int& sura, int& aya);
 
-/// cutaya: the first record of `aya` of `sura` and the following records of the
-/// same aya (up to three). False when the aya is not in the map.
+/// cutaya: the first record of `aya` of `sura` and the records after it that
+/// continue the same aya on the same page. False when the aya is not in the map.
+bool LocateAyaSegments(platform::BinaryFile& cutaya, int sura, int aya, AyaLocation& out);
 bool LocateAyaSegments(int sura, int aya, AyaLocation& out);
 
 /// cutaya: the click hit test. Starts at sura `currentSura` when it is at most 2,
 /// else at `currentSura` - 2, and examines at most 11317 records; a record is hit
 /// when left <= x <= left + width, top <= y <= top + height (edges included) and
 /// its page is `currentPage`. False when nothing is hit.
+bool HitTestAyaRecord(platform::BinaryFile& cutaya, int currentSura, int currentPage, int x, int y,
+                      int& sura, int& aya);
 bool HitTestAyaRecord(int currentSura, int currentPage, int x, int y, int& sura, int& aya);
 
 /// cutaya: the first record printed on `page`. False when no record is on it.
+bool FindFirstAyaOfPage(platform::BinaryFile& cutaya, int page, int& sura, int& aya);
 bool FindFirstAyaOfPage(int page, int& sura, int& aya);

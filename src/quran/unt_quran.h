@@ -6,56 +6,31 @@
 #include <QPointer>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
-#include "platform/media.h"
+#include "quran/reader_core.h"
 #include "skin/skin_screen.h"
 #include "skin/star_twinkle.h"
 
-class QWidget;
-class QFrame;
-namespace platform {
-class RichTextBox;
-}
+class Tfrm_remote;
 
-class Tfrm_quran : public SkinScreen {
+class Tfrm_quran : public SkinScreen, public ReaderView {
     Q_OBJECT
   public:
     explicit Tfrm_quran(QWidget* parent = nullptr);
     ~Tfrm_quran() override;
     void formCreate() override;
 
-    // Reading position.
-    void LoadSura();
-    void ShowAya();
-    void ShowNextAya();
-    void LookUpPart();
-    void GoToPart(int n);
-    void GoToPage();
+    // The reader's operations, run by its core.
+    void LoadSura() { Core->LoadSura(); }
+    void ShowAya() { Core->ShowAya(); }
     void SavePosition();
 
-    // Aya map.
-    void LocateAya();
-    void HitTestAya(int x, int y);  // imgpageMouseDown
-
-    // Recitation.
-    void ComputeAyaTimes();
-    void PlayAya();
-    void AyaFinished();
-    void UpdateRepeatButtons();
-    void Timer6Timer();
-    /// Shows the panel's transport buttons as playing (play off, pause and
-    /// stop on) or as paused/stopped (the other way round).
-    void ShowTransport(bool playing);
-    /// The recording of a sura: the program's drive + "%3.3d" + ".mp3".
-    static std::string RecordingFile(int sura);
-
     // Transport and repeat buttons of the go-to panel.
-    void PlayButton();
-    void PauseButton();
-    void StopButton();
+    void PlayButton() { Core->Play(); }
+    void PauseButton() { Core->Pause(); }
+    void StopButton() { Core->Stop(); }
     void RepeatButton(int count);  // 1..3
 
     /// Opens the sura index over the viewer (imgsoraname / lblindex click).
@@ -68,44 +43,36 @@ class Tfrm_quran : public SkinScreen {
     /// Picture `frame` (1..3) of script animation `which` (1 or 2).
     std::string ScriptPicture(int which, int frame) const;
 
-    int AyaStartMs = 0;
-    int AyaEndMs = 0;
-    /// True once the start and end of the aya shown are known; the watch
-    /// only acts on times that belong to the aya on show.
-    bool AyaTimesKnown = false;
-    /// The recitation was halted because the aya shown could not be timed.
-    bool RecitationHalted = false;
-    /// The timing list of the loaded sura was read.
-    bool TimingListLoaded = false;
+    // ReaderView: the go-to panel shows the position and the buttons.
+    void ShowPosition() override;
+    void UpdateNavigationButtons() override;
+    void ShowTransport(bool playing) override;
+    void UpdateRepeatButtons() override;
+
+    /// Space plays or pauses; Left and Right step to the next and previous
+    /// aya (the page reads right to left), Page Down and Page Up to the next
+    /// and previous page, Home to the sura's first aya; Up and Down move the
+    /// focus through the panel's buttons and Enter clicks the one focused.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
+
     int ScriptFrame = 1;  // picture number of the script animation
     std::unique_ptr<StarTwinkle> Stars;
 
+    PagePanel* panquran;
     platform::ImageControl* imgsoraname;
-    int ShownSuraTitle = 0;  // the sura whose title imgsoraname shows
     QWidget* lblindex;
-    QWidget* panquran;
-    platform::ImageControl* imgquran;
-    platform::ImageControl* imgpage;
-    QWidget* shpaya[3];  // shpaya1..3, the red highlight shapes (merge pen)
     platform::ImageControl* imgscript1;
     platform::ImageControl* imgscript2;
-    platform::RichTextBox* rich1;
-    platform::MediaPlayer* mci1;
     platform::Timer* Timer1;  // script animation, 500 ms
     platform::Timer* Timer2;  // star twinkle
     platform::Timer* Timer3;
     platform::Timer* Timer4;  // start-up, 100 ms, once
-    platform::Timer* Timer6;  // recitation watch, 10 ms
+    std::unique_ptr<ReaderCore> Core;
+    /// The go-to panel, once the start-up tick has created it.
+    QPointer<Tfrm_remote> Panel;
 
   protected:
     void ButtonClick(int n) override;
-
-  private:
-    void HideHighlight();
-    void ShowPositionOnPanel();
-    void UpdatePanelButtons();
-    /// Loads page picture `page` into imgpage (the error box reports a missing one).
-    void LoadPage(int page);
 };
 
 extern QPointer<Tfrm_quran> frm_quran;

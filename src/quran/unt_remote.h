@@ -7,7 +7,8 @@
 
 #include "skin/skin_screen.h"
 
-class QPlainTextEdit;
+class NumberField;
+class Tfrm_quran;
 
 class Tfrm_remote : public SkinScreen {
     Q_OBJECT
@@ -31,17 +32,18 @@ class Tfrm_remote : public SkinScreen {
     /// program yet: this does nothing for now.
     void OpenQuranPhotos();
 
-    /// Enables or disables button n (a disabled button ignores the mouse).
-    void EnableButton(int n, bool enabled);
-    bool ButtonEnabled(int n) const;
+    /// The viewer this panel drives.
+    QPointer<Tfrm_quran> Viewer;
 
-    QPlainTextEdit* Memoaya;
-    QPlainTextEdit* memosora;
-    QPlainTextEdit* memopage;
-    QPlainTextEdit* memopart;
+    NumberField* Memoaya;
+    NumberField* memosora;
+    NumberField* memopage;
+    NumberField* memopart;
 
   protected:
     void ButtonClick(int n) override;
+    /// Keys go on to the viewer, which drives the panel's buttons.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 extern QPointer<Tfrm_remote> frm_remote;

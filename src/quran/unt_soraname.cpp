@@ -15,7 +15,6 @@ QPointer<Tfrm_soraname> frm_soraname;
 
 namespace {
 
-constexpr int kSuraCount = 114;
 constexpr int kColumnLength = 20;
 constexpr int kFirstLeft = 662;
 constexpr int kFirstTop = 20;

@@ -11,7 +11,20 @@ std::array<std::function<void()>, 13>& openers() {
     static std::array<std::function<void()>, 13> table;
     return table;
 }
+std::function<void()>& dispatcher() {
+    static std::function<void()> dispatch;
+    return dispatch;
+}
 }  // namespace
+
+void RequestSection(int n) {
+    SelectedSection = n;
+    if (dispatcher()) dispatcher()();
+}
+
+void SetSectionDispatcher(std::function<void()> dispatch) {
+    dispatcher() = std::move(dispatch);
+}
 
 void RegisterSection(int n, std::function<void()> open) {
     if (n >= 1 && n <= 12) openers()[static_cast<size_t>(n)] = std::move(open);

@@ -8,6 +8,11 @@
 /// Registers what opens section n (creates the screen inside the hub and shows it).
 void RegisterSection(int n, std::function<void()> open);
 
+/// Asks the hub to open section n (1..12) on its next dispatch tick.
+void RequestSection(int n);
+/// What the hub does when a section is requested: enable its dispatch timer.
+void SetSectionDispatcher(std::function<void()> dispatch);
+
 /// Opens section n after the shared values of sections 1 and 2 are set.
 void OpenSection(int n);
 

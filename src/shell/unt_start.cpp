@@ -24,6 +24,9 @@ Tfrm_start::Tfrm_start(QWidget* parent) : platform::HubWindow(parent) {
     Timer4 = new platform::Timer(this, 100, false);
     Timer1->onTimer = [this] { Timer1Timer(); };
     Timer4->onTimer = [this] { Timer4Timer(); };
+    SetSectionDispatcher([hub = QPointer<Tfrm_start>(this)] {
+        if (hub) hub->Timer4->setEnabled(true);
+    });
 }
 
 void Tfrm_start::FormCreate() {

@@ -1,5 +1,6 @@
 #include "skin/skin_screen.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
@@ -176,4 +177,26 @@ bool SkinScreen::KeyPressed(int key, Qt::KeyboardModifiers) {
     }
     if (best != 0) Focus(best);
     return true;
+}
+
+void SkinScreen::EnableButton(int n, bool enabled) {
+    if (n < 1 || n > static_cast<int>(ButtonList.size())) return;
+    ImageButton* b = ButtonList[static_cast<size_t>(n - 1)];
+    if (!b || b->isEnabled() == enabled) return;
+    b->setEnabled(enabled);
+    if (enabled) {
+        b->setGraphicsEffect(nullptr);
+    } else {
+        // How much of a disabled button shows through over the background.
+        constexpr qreal kDisabledOpacity = 0.35;
+        auto* dim = new QGraphicsOpacityEffect(b);
+        dim->setOpacity(kDisabledOpacity);
+        b->setGraphicsEffect(dim);
+    }
+}
+
+bool SkinScreen::ButtonEnabled(int n) const {
+    if (n < 1 || n > static_cast<int>(ButtonList.size())) return false;
+    ImageButton* b = ButtonList[static_cast<size_t>(n - 1)];
+    return b && b->isEnabled();
 }

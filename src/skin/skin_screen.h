@@ -59,6 +59,10 @@ class SkinScreen : public platform::Form {
     bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
     /// Clicks button n as the mouse would, when it exists, is shown and enabled.
     bool ClickButton(int n);
+    /// Enables or disables button n. A disabled button ignores the mouse and
+    /// the keys, and is drawn faded over the background.
+    void EnableButton(int n, bool enabled);
+    bool ButtonEnabled(int n) const;
 
     std::string ScreenName;
     std::string ButtonFolder;

@@ -2,7 +2,7 @@
 
 #include "platform/forms.h"
 #include "shell/globals.h"
-#include "shell/unt_start.h"
+#include "shell/sections.h"
 #include "skin/unt_about.h"
 #include "skin/unt_company.h"
 #include "skin/unt_settings.h"
@@ -28,8 +28,7 @@ void Tfrm_main::Timer3Timer() {
 
 void Tfrm_main::ButtonClick(int n) {
     if (n >= 1 && n <= 12) {
-        SelectedSection = n;
-        if (frm_start) frm_start->Timer4->setEnabled(true);
+        RequestSection(n);
         closeForm();
         return;
     }

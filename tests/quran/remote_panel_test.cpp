@@ -97,7 +97,7 @@ TEST_F(RemotePanelTest, LastAyaOfASuraLeadsOnlyToTheNextSura) {
     EXPECT_EQ(CurrentAya, 7);
     Click(panel->Button(12));
     EXPECT_EQ(Where(), "2:1 2 1");
-    EXPECT_EQ(viewer->ShownSuraTitle, 2);
+    EXPECT_EQ(viewer->Core->ShownSuraTitle, 2);
     ExpectEnabled({10, 12, 13}, {11});
     Click(panel->Button(13));
     EXPECT_EQ(Where(), "1:1 1 1");
@@ -124,10 +124,8 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     EXPECT_EQ(Where(), "3:1 50 3");
     EXPECT_FALSE(panel->ButtonEnabled(2));
 
-    // Any key but a digit puts the value back when released.
+    // Any other key but a digit puts the value back when released.
     Key(panel->memopage, Qt::Key_A, "a");
-    EXPECT_EQ(panel->memopage->toPlainText(), "50");
-    Key(panel->memopage, Qt::Key_Backspace);
     EXPECT_EQ(panel->memopage->toPlainText(), "50");
 
     // Text that is not a number raises the conversion error; nothing moves.
@@ -143,6 +141,40 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     Enter(panel->memosora, "114");
     EXPECT_EQ(CurrentSura, 114);
     ExpectEnabled({13}, {12});
+}
+
+TEST_F(RemotePanelTest, AFieldTakingTheFocusIsReplacedByWhatIsTypedAndTheEditingKeysEdit) {
+    QApplication::setActiveWindow(display.get());
+    for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::TabFocusReason}) {
+        panel->memosora->clearFocus();
+        EXPECT_EQ(panel->memosora->toPlainText(), "1");
+        if (reason == Qt::MouseFocusReason) {
+            // The click gives the focus and would put the cursor after the number.
+            panel->memosora->setFocus(reason);
+            Click(panel->memosora->viewport());
+        } else {
+            panel->memosora->setFocus(reason);
+        }
+        ASSERT_TRUE(panel->memosora->hasFocus());
+        Key(panel->memosora, Qt::Key_5, "5");
+        Key(panel->memosora, Qt::Key_0, "0");
+        EXPECT_EQ(panel->memosora->toPlainText(), "50") << reason;
+    }
+    // Backspace, Home and Delete edit instead of putting the number back.
+    Key(panel->memosora, Qt::Key_Backspace);
+    Key(panel->memosora, Qt::Key_Home);
+    Key(panel->memosora, Qt::Key_Delete);
+    Key(panel->memosora, Qt::Key_1, "1");
+    Key(panel->memosora, Qt::Key_End);
+    Key(panel->memosora, Qt::Key_8, "8");
+    EXPECT_EQ(panel->memosora->toPlainText(), "18");
+    Key(panel->memosora, Qt::Key_Return, "\r");
+    EXPECT_EQ(Where(), "18:1 293 15");
+    // Leaving the field with something typed puts the number back.
+    Key(panel->memopage, Qt::Key_7, "7");
+    panel->memopage->setFocus(Qt::TabFocusReason);
+    panel->memosora->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(panel->memopage->toPlainText(), "293");
 }
 
 TEST_F(RemotePanelTest, PageAndPartSteps) {
@@ -174,16 +206,44 @@ TEST_F(RemotePanelTest, SearchButtonPausesAndPlayResumes) {
     ASSERT_FALSE(panel->ButtonEnabled(2));  // reciting
     Click(panel->Button(1));
     ExpectEnabled({2}, {3, 4});
-    const int paused = viewer->mci1->Position();
+    const int paused = viewer->Core->mci1->Position();
     Click(panel->Button(1));  // again while paused: the player stays paused
     Advance(1000);
-    EXPECT_EQ(viewer->mci1->Position(), paused);
+    EXPECT_EQ(viewer->Core->mci1->Position(), paused);
 
     Click(panel->Button(2));
     ExpectEnabled({3, 4}, {2});
     Advance(200);
-    EXPECT_EQ(viewer->mci1->Position(), paused + 200);
+    EXPECT_EQ(viewer->Core->mci1->Position(), paused + 200);
     EXPECT_EQ(CurrentAya, 1);
-    Advance(viewer->AyaEndMs - viewer->mci1->Position() + 20);
+    Advance(viewer->Core->AyaEndMs - viewer->Core->mci1->Position() + 20);
     EXPECT_EQ(CurrentAya, 2);
+}
+
+TEST_F(RemotePanelTest, KeysOfTheReaderActLikeThePanelsButtons) {
+    // At 1:1 the backward keys find their buttons disabled and do nothing.
+    for (int key : {Qt::Key_Right, Qt::Key_PageUp}) Key(viewer, key);
+    EXPECT_EQ(Where(), "1:1 1 1");
+    Key(viewer, Qt::Key_Left);  // the page reads right to left: Left is the next aya
+    Key(viewer, Qt::Key_Left);
+    EXPECT_EQ(Where(), "1:3 1 1");
+    Key(viewer, Qt::Key_Right);
+    EXPECT_EQ(Where(), "1:2 1 1");
+    Key(viewer, Qt::Key_PageDown);
+    EXPECT_EQ(Where(), "2:1 2 1");
+    Key(viewer, Qt::Key_Left);
+    Key(viewer, Qt::Key_Home);
+    EXPECT_EQ(Where(), "2:1 2 1");
+
+    // Space pauses and plays on; keys pressed on the panel reach the reader too.
+    ExpectEnabled({3, 4}, {2});
+    Key(viewer, Qt::Key_Space);
+    ExpectEnabled({2}, {3, 4});
+    Key(panel, Qt::Key_Space);
+    ExpectEnabled({3, 4}, {2});
+
+    // Escape leaves for the main menu as button 3 does.
+    Key(panel, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_EQ(frm_quran, nullptr);
 }

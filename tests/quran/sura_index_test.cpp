@@ -94,7 +94,7 @@ TEST_F(SuraIndexTest, TheViewersTitleOpensItAndChoosingASuraLoadsIt) {
     platform::processPendingEvents();
     EXPECT_FALSE(frm_soraname);
     EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 36001);
-    EXPECT_EQ(viewer->ShownSuraTitle, 36);
+    EXPECT_EQ(viewer->Core->ShownSuraTitle, 36);
     EXPECT_EQ(frm_remote->memosora->toPlainText(), "36");
     EXPECT_TRUE(Errors().empty()) << Errors()[0];
 }
