@@ -9,6 +9,7 @@
 #include "platform/inifile.h"
 #include "platform/paths.h"
 #include "quran/unt_quran.h"
+#include "quran/unt_tafseer.h"
 #include "shell/globals.h"
 
 QPointer<Tfrm_soraname> frm_soraname;
@@ -64,9 +65,10 @@ int LabelNumber(const QObject* label) {
     return label->objectName().mid(5).toInt();
 }
 
-/// Opens the chosen sura in the commentary reader. The commentary reader is
-/// not part of the program yet; its index choice lands here.
-void LoadSuraInCommentaryReader() {}
+/// Opens the chosen sura in the commentary reader.
+void LoadSuraInCommentaryReader() {
+    if (frm_tafseer) frm_tafseer->LoadSura();
+}
 
 }  // namespace
 

@@ -21,6 +21,9 @@ extern int RepeatCount, RepeatDone;
 extern int CommentaryIndex;
 extern int SuraIndexCaller;
 extern int LanguageScreenMode;
+// The commentary reader's chooser is open, and its one pause by a click on the
+// text was used; both for the whole run.
+extern int ChooserOpen, TextPauseUsed;
 
 // The settings file and the values read from it at start.
 extern std::unique_ptr<platform::IniFile> SettingsIni;

@@ -220,16 +220,10 @@ TEST_F(QuranViewerTest, EveryLineOfALongAyaTurnsRedAndItsPaperStaysWhite) {
 TEST_F(QuranViewerTest, MissingFilesAreReportedOnceAndTheViewerGoesOn) {
     // The sample disc made of links, without a recording, a timing list and a page.
     DiscBuilder disc("viewer-missing");
-    for (const auto& entry : fs::recursive_directory_iterator(TestDiscFolder())) {
-        const fs::path to = disc.root() / entry.path().lexically_relative(TestDiscFolder());
-        if (entry.is_directory())
-            fs::create_directories(to);
-        else
-            fs::create_symlink(entry.path(), to);
-    }
-    for (const char* gone :
-         {"001.mp3", "velk_quran/data/sound/003.rtf", "velk_quran/graphic/quran_pic/3.jpg"})
-        fs::remove(disc.root() / gone);
+    disc.linkTo(TestDiscFolder());
+    fs::remove(disc.root() / "001.mp3");
+    disc.remove("data/sound/003.rtf");
+    disc.remove("graphic/quran_pic/3.jpg");
     platform::setDrive('D', disc.root());
     expectedErrors = 6;
     auto expectSilent = [this](int aya) {

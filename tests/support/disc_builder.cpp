@@ -24,9 +24,38 @@ static fs::path relPath(const fs::path& root, std::string relative) {
     return root / "velk_quran" / relative;
 }
 
+namespace {
+// Links every entry of folder `from` into the real folder `to`.
+void linkEntries(const fs::path& from, const fs::path& to) {
+    fs::create_directories(to);
+    for (const auto& entry : fs::directory_iterator(from))
+        fs::create_symlink(entry.path(), to / entry.path().filename());
+}
+}  // namespace
+
+void DiscBuilder::linkTo(const fs::path& disc) {
+    // Folders are linked whole; one becomes a real folder of links as soon as
+    // a file below it is written or removed (unlink()).
+    fs::remove_all(root_);
+    linkEntries(disc, root_);
+}
+
+void DiscBuilder::unlink(const fs::path& path) {
+    fs::path at = root_;
+    for (const fs::path& part : path.lexically_relative(root_)) {
+        at /= part;
+        if (!fs::is_symlink(at) || !fs::is_directory(at)) continue;
+        const fs::path target = fs::read_symlink(at);
+        fs::remove(at);
+        linkEntries(target, at);
+    }
+}
+
 void DiscBuilder::write(const std::string& relative, const std::string& bytes) {
     fs::path p = relPath(root_, relative);
+    unlink(p.parent_path());  // never write through a link into another disc
     fs::create_directories(p.parent_path());
+    fs::remove(p);
     std::ofstream(p, std::ios::binary) << bytes;
 }
 
@@ -37,12 +66,15 @@ void DiscBuilder::picture(const std::string& relative, int width, int height, QC
 }
 
 void DiscBuilder::remove(const std::string& relative) {
-    fs::remove(relPath(root_, relative));
+    const fs::path p = relPath(root_, relative);
+    unlink(p.parent_path());
+    fs::remove(p);
 }
 
 void DiscBuilder::skin(const std::string& screen, int language, int width, int height,
                        const std::vector<std::string>& buttonValues) {
-    std::string folder = "graphic/" + screen + "/" + std::to_string(language) + "/";
+    std::string folder = "graphic/" + screen + "/";
+    if (language != 0) folder += std::to_string(language) + "/";
     picture(folder + screen + ".jpg", width, height, QColor(30, 30, 30));
     std::string ini =
         "[main]\r\nButtonsCount=" + std::to_string(buttonValues.size()) + "\r\n[BUTTONS]\r\n";

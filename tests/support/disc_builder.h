@@ -15,7 +15,12 @@ class DiscBuilder {
 
     const std::filesystem::path& root() const { return root_; }
 
-    /// Writes a file below velk_quran\ (path with backslashes or slashes).
+    /// Makes this disc a copy of `disc` (a folder holding velk_quran) made of
+    /// symbolic links, so that a test can remove or replace single files.
+    void linkTo(const std::filesystem::path& disc);
+
+    /// Writes a file below velk_quran\ (path with backslashes or slashes),
+    /// replacing a file or link of that name.
     void write(const std::string& relative, const std::string& bytes);
     /// Writes a JPEG of one colour.
     void picture(const std::string& relative, int width, int height, QColor colour);
@@ -23,6 +28,7 @@ class DiscBuilder {
 
     /// A skin screen: background, layout with the given button values, and
     /// up (red), focus (green) and down (blue) pictures of 40 by 20 for each.
+    /// Language 0: a screen whose pictures have no language level.
     void skin(const std::string& screen, int language, int width, int height,
               const std::vector<std::string>& buttonValues);
 
@@ -35,5 +41,8 @@ class DiscBuilder {
     static QColor centreColour(const QImage& image);
 
   private:
+    /// Turns every linked folder on the way to `path` into a real folder.
+    void unlink(const std::filesystem::path& path);
+
     std::filesystem::path root_;
 };

@@ -1,0 +1,275 @@
+// The commentary reader on the sample disc's Quran with hand-made commentary
+// files: the text of each aya in its font, code page and direction, the
+// language screen, the chooser, the one pause by the text, stepping, the sura
+// index and a missing commentary.
+#include <QApplication>
+#include <QKeyEvent>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+#include "platform/paths.h"
+#include "platform/richtext.h"
+#include "quran/commentary_file.h"
+#include "quran/quran_files.h"
+#include "quran/unt_lang.h"
+#include "quran/unt_soraname.h"
+#include "quran/unt_tafseer.h"
+#include "quran/unt_tafseername.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+#include "skin/unt_main.h"
+#include "support/disc_builder.h"
+#include "support/screen_test.h"
+
+namespace {
+
+// What commentary n says of sura s, aya a, as Unicode (without any marker).
+QString Said(int n, int s, int a) {
+    static const char* words[] = {"",          "تفسير أول",  "تفسير ثان", "تفسير ثالث",
+                                  "English",   "Français é", "Español ñ", "Türkçe ş",
+                                  "Indonesia", "Русский Ж"};
+    return QString::fromUtf8(words[n]) + QString(" %1:%2").arg(s).arg(a);
+}
+
+// Data file n: the sura directory, then per sura its aya table, then the texts.
+std::string MakeCommentaryFile(int n) {
+    std::string head(kSuraCount * 5, '\0'), tables, texts;
+    std::vector<std::pair<int, int>> ayas;
+    for (int s = 1; s <= kSuraCount; ++s) {
+        int record = 0;
+        const int count = ReadSuraAyaCount(s, record);
+        for (int a = 1; a <= count; ++a) ayas.emplace_back(s, a);
+    }
+    auto u32 = [](std::string& out, size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    const size_t textsStart = head.size() + ayas.size() * 10;
+    tables.assign(ayas.size() * 10, '\0');
+    int lastSura = 0;
+    for (size_t i = 0; i < ayas.size(); ++i) {
+        const auto [s, a] = ayas[i];
+        if (s != lastSura) u32(head, (s - 1) * 5 + 1, head.size() + i * 10);
+        lastSura = s;
+        std::string text = platform::fromUnicode(Said(n, s, a), CommentaryStyleOf(n).codePage);
+        if (n == 6 || n == 9) text = "aaaaa" + std::to_string(a) + text;
+        u32(tables, i * 10 + 2, textsStart + texts.size());
+        u32(tables, i * 10 + 6, text.size());
+        texts += text;
+    }
+    return head + tables + texts;
+}
+
+class CommentaryReaderTest : public ScreenTest {
+  protected:
+    // One disc for all the tests: the sample disc with the reader's skins and
+    // the nine commentaries. A test that removes a file puts it back (Restore).
+    static void SetUpTestSuite() {
+        platform::setProgramDrive('D');
+        platform::setDrive('D', TestDiscFolder());
+        BuildDiscFolders();
+        disc = new DiscBuilder("commentary");
+        disc->linkTo(TestDiscFolder());
+        // Buttons in a row at the bottom, lang and tafseername buttons in a column.
+        auto place = [](int left, int top) {
+            char value[16];
+            std::snprintf(value, sizeof value, "%03d, %03d", left, top);
+            return std::string(value);
+        };
+        std::vector<std::string> buttons, column;
+        for (int i = 0; i < 13; ++i) buttons.push_back(place(5 + 45 * i, 560));
+        for (int i = 0; i < 8; ++i) column.push_back(place(10, 10 + 30 * i));
+        disc->skin("tafseer", 1, 800, 600, buttons);
+        disc->picture("graphic/tafseer/1/around.jpg", 382, 503, Qt::white);
+        disc->skin("tafseername", 1, 140, 145, {column.begin(), column.begin() + 3});
+        disc->skin("lang", 0, 800, 600, column);
+        for (int n = 1; n <= kCommentaryCount; ++n)
+            disc->write("data/" + std::to_string(n), MakeCommentaryFile(n));
+    }
+    static void TearDownTestSuite() {
+        delete disc;
+        disc = nullptr;
+    }
+    void SetUp() override {
+        ScreenTest::SetUp();
+        platform::setDrive('D', disc->root());
+    }
+    void TearDown() override {
+        EXPECT_EQ(Errors().size(), expectedErrors) << (Errors().empty() ? "" : Errors()[0]);
+        ScreenTest::TearDown();
+        for (const auto& [name, bytes] : removed_) disc->write(name, bytes);
+    }
+    /// Removes a file of the disc until the test ends.
+    void Remove(const std::string& name) {
+        std::ifstream in(disc->root() / "velk_quran" / name, std::ios::binary);
+        removed_.emplace_back(name, std::string(std::istreambuf_iterator<char>(in), {}));
+        disc->remove(name);
+    }
+    void Open() {
+        PresetSectionValues(2);
+        OpenCommentarySection();
+        reader = frm_tafseer;
+        ASSERT_NE(reader, nullptr);
+        Advance(10);
+    }
+    void FinishAya() { Advance(reader->Core->AyaEndMs - reader->Core->mci1->Position() + 20); }
+    QString Text() const { return reader->memotafseer->toPlainText(); }
+    bool RightToLeft() const {
+        const QTextOption o = reader->memotafseer->document()->defaultTextOption();
+        return o.textDirection() == Qt::RightToLeft && (o.alignment() & Qt::AlignRight);
+    }
+    std::string Font() const { return reader->memotafseer->font().family().toStdString(); }
+    static void Key(QWidget* w, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    }
+    void Language(int button) {
+        Click(reader->Button(1));
+        ASSERT_NE(frm_lang, nullptr);
+        EXPECT_EQ(LanguageScreenMode, 3);
+        Click(frm_lang->Button(button));
+        platform::processPendingEvents();
+        EXPECT_EQ(frm_lang, nullptr);
+    }
+
+    static DiscBuilder* disc;
+    Tfrm_tafseer* reader = nullptr;
+    size_t expectedErrors = 0;
+
+  private:
+    std::vector<std::pair<std::string, std::string>> removed_;
+};
+
+DiscBuilder* CommentaryReaderTest::disc = nullptr;
+
+}  // namespace
+
+TEST_F(CommentaryReaderTest, OpensAtTheFirstAyaInArabicAndFollowsTheRecitation) {
+    Open();
+    EXPECT_EQ(CommentaryIndex, 1);
+    EXPECT_EQ(Text(), Said(1, 1, 1));
+    EXPECT_TRUE(RightToLeft());
+    EXPECT_EQ(Font(), "Arabic transparent");
+    EXPECT_TRUE(reader->ButtonEnabled(10));
+    EXPECT_EQ(reader->memosora->toPlainText(), "1");
+    EXPECT_EQ(reader->panquran->VisibleMarks().size(), 1u);
+    // At the start of the Quran the backward steps are disabled.
+    for (int n : {3, 5, 7, 9}) EXPECT_FALSE(reader->ButtonEnabled(n)) << n;
+    FinishAya();
+    EXPECT_EQ(CurrentAya, 2);
+    EXPECT_EQ(Text(), Said(1, 1, 2));
+    EXPECT_EQ(reader->Memoaya->toPlainText(), "2");
+
+    // Keys step like the buttons; Escape goes back to the main menu.
+    Key(reader, Qt::Key_PageDown);
+    EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 2001);
+    EXPECT_EQ(Text(), Said(1, 2, 1));
+    Key(reader, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_EQ(frm_tafseer, nullptr);
+    EXPECT_NE(frm_main, nullptr);
+}
+
+TEST_F(CommentaryReaderTest, LanguageScreenChoosesTheTranslationsInTheirOwnScripts) {
+    Open();
+    Click(reader->Button(4));  // next sura
+    ASSERT_EQ(CurrentSura, 2);
+    // button, commentary, font
+    const std::tuple<int, int, const char*> cases[] = {
+        {2, 4, "Arial"}, {3, 5, "frnsys"}, {4, 6, "GerSys"}, {5, 7, "Arial"}, {7, 9, "Arial"}};
+    for (const auto& [button, n, font] : cases) {
+        Language(button);
+        EXPECT_EQ(CommentaryIndex, n);
+        EXPECT_EQ(Text(), Said(n, 2, 1)) << n;  // no marker, letters of its code page
+        EXPECT_FALSE(RightToLeft()) << n;
+        EXPECT_EQ(Font(), font);
+        EXPECT_FALSE(reader->ButtonEnabled(10));
+    }
+    // Button 8 closes and changes nothing.
+    Language(8);
+    EXPECT_EQ(CommentaryIndex, 9);
+    EXPECT_EQ(Text(), Said(9, 2, 1));
+    // A text that cannot be read keeps the one shown, under its own number.
+    Remove("data/3");
+    Language(1);
+    expectedErrors = 1;
+    EXPECT_EQ(CommentaryIndex, 9);
+    EXPECT_EQ(Text(), Said(9, 2, 1));
+}
+
+TEST_F(CommentaryReaderTest, ChooserGrowsUpwardOnceAndChoosesAnArabicCommentary) {
+    Open();
+    Click(reader->Button(10));
+    Click(reader->Button(10));
+    Tfrm_tafseername* chooser = frm_tafseername;
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(reader->findChildren<Tfrm_tafseername*>().size(), 1u);
+    EXPECT_EQ(chooser->geometry(), QRect(176, 539, 140, 0));
+    Advance(2000);
+    EXPECT_EQ(chooser->geometry(), QRect(176, 394, 140, 145));
+    EXPECT_FALSE(chooser->Timer1->enabled());
+    const int aya = CurrentAya;
+    ASSERT_GT(aya, 1);  // the recitation went on meanwhile
+    Click(chooser->Button(2));
+    platform::processPendingEvents();
+    EXPECT_EQ(frm_tafseername, nullptr);
+    EXPECT_EQ(CommentaryIndex, 2);
+    EXPECT_EQ(Text(), Said(2, 1, aya));
+    EXPECT_TRUE(RightToLeft());
+    Click(reader->Button(10));
+    EXPECT_NE(frm_tafseername, nullptr);
+}
+
+TEST_F(CommentaryReaderTest, AClickOnTheTextPausesOnceForTheWholeRun) {
+    Open();
+    auto press = [this] {
+        QWidget* text = reader->memotafseer->viewport();
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(5, 5), text->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(text, &e);
+    };
+    press();
+    Advance(5000);
+    EXPECT_EQ(CurrentAya, 1);  // paused
+    press();
+    Advance(5000);
+    EXPECT_EQ(CurrentAya, 1);  // the second click does not resume
+    Click(reader->Button(13));
+    platform::processPendingEvents();
+    Open();
+    press();
+    FinishAya();
+    EXPECT_EQ(CurrentAya, 2);  // nor pause again after coming back
+}
+
+TEST_F(CommentaryReaderTest, ASuraChosenInTheIndexOpensHere) {
+    Open();
+    Click(reader->lblindex);
+    ASSERT_NE(frm_soraname, nullptr);
+    EXPECT_EQ(SuraIndexCaller, 2);
+    QWidget* label = frm_soraname->findChild<QWidget*>("label18");
+    ASSERT_NE(label, nullptr);
+    Click(label);
+    EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 18001);
+    EXPECT_EQ(Text(), Said(1, 18, 1));
+}
+
+TEST_F(CommentaryReaderTest, AMissingCommentaryIsReportedOnceWhileTheAyasGoOn) {
+    Remove("data/1");
+    Open();
+    expectedErrors = 1;
+    EXPECT_NE(Text().indexOf("missing"), -1);
+    FinishAya();
+    FinishAya();
+    EXPECT_EQ(CurrentAya, 3);  // shown, timed and recited all the same
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("data\\1"), std::string::npos) << Errors()[0];
+}
+
+TEST_F(CommentaryReaderTest, AFirstSuraThatFailsIsNotTriedAgainAndAgain) {
+    Remove("data/aya_count");
+    Open();
+    Advance(1000);
+    expectedErrors = 1;
+    EXPECT_FALSE(reader->Timer1->enabled());
+}
