@@ -20,7 +20,7 @@ BinaryFile::BinaryFile(const std::string& windowsPath) : name_(windowsPath) {
 }
 
 void BinaryFile::fail() const {
-    throw PlatformError("Read error in file \"" + name_ + "\".");
+    throw PlatformError("Read error in file \"" + messageText(name_) + "\".");
 }
 
 void BinaryFile::seek(uint64_t offset) {

@@ -105,7 +105,7 @@ class NumberField : public QPlainTextEdit {
 
 /// The number typed into a field; raises the conversion error for other text.
 int fieldValue(const QPlainTextEdit* field) {
-    return platform::strToInt(field->toPlainText().toStdString());
+    return platform::strToInt(field->toPlainText().toStdString(), platform::kUtf8CodePage);
 }
 
 NumberField* numberField(QPlainTextEdit* field) {
