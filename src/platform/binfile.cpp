@@ -29,7 +29,7 @@ BinaryFile BinaryFile::fromBytes(const std::string& name, std::string bytes) {
 }
 
 void BinaryFile::fail() const {
-    throw PlatformError("Read error in file \"" + name_ + "\".");
+    throw PlatformError("Read error in file \"" + messageText(name_) + "\".");
 }
 
 void BinaryFile::seek(uint64_t offset) {

@@ -88,6 +88,8 @@ char16_t byteToUnicode(unsigned char byte, int codePage) {
 }
 
 QString toUnicode(std::string_view bytes, int codePage) {
+    if (codePage == kUtf8CodePage)
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     const Table& table = tableFor(codePage);
     QString out;
     out.resize(static_cast<qsizetype>(bytes.size()));

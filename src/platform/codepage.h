@@ -12,9 +12,12 @@ namespace platform {
 /// The code page of the disc's text unless a file says otherwise.
 constexpr int kArabicCodePage = 1256;
 
+/// UTF-8 under its Windows number: text typed into the program's own fields.
+constexpr int kUtf8CodePage = 65001;
+
 /// Converts single-byte text in `codePage` to Unicode. A byte the code page
 /// leaves undefined becomes U+FFFD; the rest of the text converts as usual.
-/// An unknown code page is read as 1252.
+/// An unknown code page is read as 1252; kUtf8CodePage decodes UTF-8.
 QString toUnicode(std::string_view bytes, int codePage = kArabicCodePage);
 
 /// The Unicode character of one byte in `codePage` (U+FFFD when undefined).

@@ -1,13 +1,12 @@
 #include "platform/error.h"
 
 #include <cctype>
-
 #include <cstdint>
 
 namespace platform {
 
-void throwCannotOpen(const std::string& name) {
-    throw PlatformError("Cannot open file \"" + name + "\".");
+std::string messageText(std::string_view bytes, int codePage) {
+    return toUnicode(bytes, codePage).toStdString();
 }
 
 bool tryStrToInt(const std::string& text, int& value) {
@@ -52,10 +51,10 @@ bool tryStrToInt(const std::string& text, int& value) {
     return true;
 }
 
-int strToInt(const std::string& text) {
+int strToInt(const std::string& text, int codePage) {
     int value = 0;
     if (!tryStrToInt(text, value))
-        throw PlatformError("'" + text + "' is not a valid integer value");
+        throw PlatformError("'" + messageText(text, codePage) + "' is not a valid integer value");
     return value;
 }
 

@@ -1,26 +1,32 @@
 // Errors raised by the platform layer. The message is the text a user reads
-// in the error box.
+// in the error box, in UTF-8. Disc bytes that a message quotes are decoded
+// from their code page where the message is made (messageText), so the box
+// shows them as they are meant.
 #pragma once
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/codepage.h"
+
 namespace platform {
 
-/// An operation of the platform failed; what() is the message for the error box.
+/// An operation of the platform failed; what() is the message for the error
+/// box, in UTF-8.
 class PlatformError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-/// "Cannot open file "<name>"." for a file that is missing or unreadable.
-[[noreturn]] void throwCannotOpen(const std::string& name);
+/// Bytes in `codePage` as UTF-8, to be quoted in a message.
+std::string messageText(std::string_view bytes, int codePage = kArabicCodePage);
 
 /// Converts decimal text as the program always did: leading blanks and a sign
 /// are allowed, "$" or "0x" introduce hexadecimal, nothing may follow the
-/// digits. Raises "'<text>' is not a valid integer value" otherwise.
-int strToInt(const std::string& text);
+/// digits. Raises "'<text>' is not a valid integer value" otherwise, the text
+/// decoded from `codePage`.
+int strToInt(const std::string& text, int codePage = kArabicCodePage);
 
 /// The same conversion without raising; returns false when the text is not a number.
 bool tryStrToInt(const std::string& text, int& value);

@@ -47,6 +47,18 @@ void ErrorBox::show(const std::string& message) {
     box->show();
 }
 
+void ErrorBox::showAndWait(const std::string& message) {
+    if (recording) {
+        messages.push_back(message);
+        return;
+    }
+    std::fprintf(stderr, "ZAFIREL: %s\n", message.c_str());
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QString::fromUtf8(message.c_str()), QMessageBox::Ok);
+    box.exec();
+}
+
 void ErrorBox::setRecording(bool on) {
     recording = on;
 }

@@ -19,6 +19,10 @@ class ErrorBox {
     /// Shows `message` to the user (or records it).
     static void show(const std::string& message);
 
+    /// Writes `message` to standard error and, with a display, shows it and
+    /// waits until the user closes the box: for an error that ends the program.
+    static void showAndWait(const std::string& message);
+
     /// Switches to recording: messages are kept in recorded() instead of shown.
     static void setRecording(bool on);
     static std::vector<std::string>& recorded();

@@ -138,7 +138,7 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    const PlatformError failure("Unable to write to " + path_);
+    const PlatformError failure("Unable to write to " + messageText(path_));
     fs::path target = hostPath(path_);
     if (target.empty()) throw failure;
     std::string text;

@@ -74,11 +74,12 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
 QImage decodeJpeg(std::string_view bytes, const std::string& name) {
     ErrorManager err{};
     QImage image;
-    if (bytes.empty()) throw PlatformError("Cannot read picture \"" + name + "\": empty file");
+    if (bytes.empty())
+        throw PlatformError("Cannot read picture \"" + messageText(name) + "\": empty file");
     if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
                     static_cast<unsigned long>(bytes.size()), &image, &err)) {
         image = QImage();
-        throw PlatformError("Cannot read picture \"" + name + "\": " + err.message);
+        throw PlatformError("Cannot read picture \"" + messageText(name) + "\": " + err.message);
     }
     return image;
 }

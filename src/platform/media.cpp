@@ -84,7 +84,7 @@ void MediaPlayer::Open() {
         if (host.empty()) throw PlatformError(kMediaFileNotFound);
         device_->open(host, Display.data());
     } catch (const PlatformError& e) {
-        throw PlatformError(std::string(e.what()) + "\n" + FileName);
+        throw PlatformError(std::string(e.what()) + "\n" + quotedPath(FileName));
     }
     open_ = true;
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/codepage.h"
 #include "platform/error.h"
 
 namespace platform {
@@ -30,6 +31,21 @@ fs::path matchComponent(const fs::path& dir, const std::string& name) {
         if (sameText(it->path().filename().string(), name)) return it->path();
     }
     return exact;
+}
+
+// Where removable media are mounted.
+constexpr const char* kMountBases[] = {"/media", "/run/media", "/mnt"};
+
+// A host path for a message (host paths are UTF-8).
+std::string hostText(const fs::path& path) {
+    return messageText(path.string(), kUtf8CodePage);
+}
+
+// A per-user base folder: $<variable>, else $HOME/<underHome>.
+fs::path xdgFolder(const char* variable, const char* underHome) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg) return xdg;
+    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / underHome;
+    return fs::temp_directory_path();
 }
 
 }  // namespace
@@ -91,14 +107,27 @@ fs::path hostPath(const std::string& windowsPath) {
     return result;
 }
 
-fs::path findDiscRoot(const fs::path& programFolder, const fs::path& fallback) {
-    auto holdsDisc = [](const fs::path& dir) {
-        std::error_code ec;
-        return !dir.empty() && fs::is_directory(matchComponent(dir, "velk_quran"), ec);
-    };
-    if (const char* env = std::getenv("ZAFIREL_DISC"); env && *env) return fs::path(env);
-    if (holdsDisc(programFolder)) return programFolder;
-    for (const char* base : {"/media", "/run/media", "/mnt"}) {
+std::string quotedPath(const std::string& windowsPath) {
+    const fs::path host = hostPath(windowsPath);
+    return "\"" + messageText(windowsPath) + "\" (" +
+           (host.empty() ? std::string("not on any folder of this computer") : hostText(host)) +
+           ")";
+}
+
+void throwCannotOpen(const std::string& windowsPath) {
+    throw PlatformError("Cannot open file " + quotedPath(windowsPath) + ".");
+}
+
+bool holdsDisc(const fs::path& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(matchComponent(folder, "velk_quran"), ec);
+}
+
+DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs) {
+    if (const char* env = std::getenv("ZAFIREL_DISC"); env && *env)
+        return {fs::path(env), DiscSource::Environment};
+    if (holdsDisc(programFolder)) return {programFolder, DiscSource::ProgramFolder};
+    for (const char* base : kMountBases) {
         std::error_code ec;
         std::vector<fs::path> candidates;
         for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
@@ -109,20 +138,63 @@ fs::path findDiscRoot(const fs::path& programFolder, const fs::path& fallback) {
                 candidates.push_back(in->path());
         }
         for (const auto& c : candidates)
-            if (holdsDisc(c)) return c;
+            if (holdsDisc(c)) return {c, DiscSource::MountedMedium};
     }
-    return fallback;
+    for (const auto& sample : sampleDiscs)
+        if (holdsDisc(sample)) return {sample, DiscSource::SampleDisc};
+    return {sampleDiscs.empty() ? fs::path() : sampleDiscs.back(), DiscSource::SampleDisc};
+}
+
+fs::path programFolder() {
+    std::error_code ec;
+    return fs::read_symlink("/proc/self/exe", ec).parent_path();
+}
+
+fs::path userSampleDisc() {
+    return xdgFolder("XDG_DATA_HOME", ".local/share") / "zafirel" / "disc";
+}
+
+std::string noDiscMessage(const DiscChoice& choice, const fs::path& programFolder) {
+    std::string why;
+    switch (choice.source) {
+        case DiscSource::Environment: {
+            why = "ZAFIREL_DISC names it.";
+            fs::path named = choice.root.lexically_normal();
+            if (named.filename().empty()) named = named.parent_path();  // a trailing slash
+            if (sameText(named.filename().string(), "velk_quran"))
+                why += " It is the velk_quran folder itself: name the folder that holds it.";
+            break;
+        }
+        case DiscSource::ProgramFolder:
+            why = "it is the program's own folder.";
+            break;
+        case DiscSource::MountedMedium:
+            why = "it is a mounted medium.";
+            break;
+        case DiscSource::SampleDisc:
+            why =
+                "it is the place of the sample disc: ZAFIREL_DISC is not set, and neither "
+                "the program's folder (" +
+                hostText(programFolder) +
+                ") nor a mounted medium (under /media, /run/media or /mnt) holds a disc.";
+            break;
+    }
+    return "No disc was found in " + hostText(choice.root) +
+           ": that folder holds no velk_quran folder.\n"
+           "It was tried because " +
+           why +
+           "\n\n"
+           "To read a disc, set ZAFIREL_DISC to the folder that holds velk_quran (where the "
+           "disc is mounted or copied), for example:\n"
+           "    ZAFIREL_DISC=/media/cdrom zafirel\n"
+           "To make a sample disc, which the program finds by itself when ZAFIREL_DISC is not "
+           "set:\n"
+           "    zafirel-sample-disc " +
+           hostText(userSampleDisc()) + "\n";
 }
 
 fs::path userDriveFolder() {
-    fs::path base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        base = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = fs::path(home) / ".config";
-    else
-        base = fs::temp_directory_path();
-    return base / "zafirel" / "c";
+    return xdgFolder("XDG_CONFIG_HOME", ".config") / "zafirel" / "c";
 }
 
 void setUpDrives(const fs::path& discRoot) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -31,10 +32,40 @@ void setProgramDrive(char letter);
 /// or one that is not absolute, gives an empty path.
 fs::path hostPath(const std::string& windowsPath);
 
+/// A Windows path quoted for a message, with the host file it stands for:
+/// "D:\velk_quran\graphic\1.wmv" (/media/cdrom/velk_quran/graphic/1.wmv).
+std::string quotedPath(const std::string& windowsPath);
+
+/// Raises "Cannot open file <quotedPath>." for a file that is missing or unreadable.
+[[noreturn]] void throwCannotOpen(const std::string& windowsPath);
+
+/// Why a folder was taken for the disc root.
+enum class DiscSource { Environment, ProgramFolder, MountedMedium, SampleDisc };
+
+struct DiscChoice {
+    fs::path root;
+    DiscSource source;
+};
+
+/// True when `folder` holds a velk_quran folder, in any letter case.
+bool holdsDisc(const fs::path& folder);
+
 /// Finds the disc root the way the program does: ZAFIREL_DISC when set; the
 /// program's own folder when it holds velk_quran/; the first mounted medium
-/// that does; else `fallback`.
-fs::path findDiscRoot(const fs::path& programFolder, const fs::path& fallback);
+/// that does (/media/*/*, /run/media/*/*, /mnt/*); else the first of
+/// `sampleDiscs` that does, or the last of them when none does.
+DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs);
+
+/// The folder of the running program file.
+fs::path programFolder();
+
+/// The per-user place of the sample disc: $XDG_DATA_HOME/zafirel/disc
+/// (normally ~/.local/share/zafirel/disc).
+fs::path userSampleDisc();
+
+/// What to tell the user when the chosen folder holds no disc: which folder
+/// was tried, why, and how to point to a disc or make a sample one.
+std::string noDiscMessage(const DiscChoice& choice, const fs::path& programFolder);
 
 /// The per-user folder that stands for drive C.
 fs::path userDriveFolder();

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QTextOption>
 
+#include "platform/codepage.h"
 #include "platform/error.h"
 #include "platform/guard.h"
 
@@ -68,7 +69,7 @@ void NumberField::restoreValue() {
 }
 
 int NumberField::typedValue() const {
-    return platform::strToInt(toPlainText().toStdString());
+    return platform::strToInt(toPlainText().toStdString(), platform::kUtf8CodePage);
 }
 
 void NumberField::keyPressEvent(QKeyEvent* e) {

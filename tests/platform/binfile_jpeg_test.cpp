@@ -55,7 +55,8 @@ TEST_F(DiscFileTest, BinaryReadsAreLittleEndianAndBounded) {
     EXPECT_THROW(f.readBytes(~uint64_t(0)), PlatformError);
     EXPECT_EQ(errorOf([&] { f.seek(1000); }), "Read error in file \"D:\\DATA\\index.bin\".");
     EXPECT_EQ(errorOf([] { platform::BinaryFile("D:\\data\\missing.bin"); }),
-              "Cannot open file \"D:\\data\\missing.bin\".");
+              "Cannot open file \"D:\\data\\missing.bin\" (" +
+                  (disc.path() / "data/missing.bin").string() + ").");
 }
 
 namespace {

@@ -130,8 +130,9 @@ TEST_F(MpvDeviceTest, BadFilesRaiseInsteadOfHanging) {
         QElapsedTimer t;
         t.start();
         const char* text = name == "missing.mp3" ? kMediaFileNotFound : kMediaCannotPlay;
-        EXPECT_THAT([&] { player->Open(); }, testing::ThrowsMessage<PlatformError>(
-                                                 testing::StrEq(text + ("\n" + player->FileName))));
+        EXPECT_THAT([&] { player->Open(); },
+                    testing::ThrowsMessage<PlatformError>(
+                        testing::StartsWith(text + ("\n\"" + player->FileName))));
         EXPECT_LT(t.elapsed(), 12000) << name;
         EXPECT_FALSE(player->isOpen());
         EXPECT_EQ(player->Position(), 0);

@@ -208,7 +208,8 @@ TEST_F(MediaPlayerTest, AFailedOpenRaisesTheDeviceTextAndLeavesThePlayerClosed) 
     clock.advance(100);
     EXPECT_THAT([&] { open("missing.mp3"); },
                 testing::ThrowsMessage<PlatformError>(
-                    testing::StrEq(std::string(kMediaFileNotFound) + "\nD:\\missing.mp3")));
+                    testing::StrEq(std::string(kMediaFileNotFound) + "\n\"D:\\missing.mp3\" (" +
+                                   (dir.path() / "missing.mp3").string() + ")")));
     EXPECT_FALSE(player->isOpen());
     EXPECT_EQ(player->Length(), 0);
     processPendingEvents();

@@ -39,6 +39,11 @@ TEST(StrToInt, RejectsEverythingElseWithTheUsersMessage) {
         int v = 77;
         EXPECT_FALSE(platform::tryStrToInt(bad, v)) << bad;
     }
+    // Disc bytes are quoted in their code page (1256 unless told), typed text as UTF-8.
+    EXPECT_THAT([] { strToInt("\xD3\xC8\xDA"); },
+                ThrowsMessage<PlatformError>(StrEq("'سبع' is not a valid integer value")));
+    EXPECT_THAT([] { strToInt("٣x", platform::kUtf8CodePage); },
+                ThrowsMessage<PlatformError>(StrEq("'٣x' is not a valid integer value")));
 }
 
 class PathsTest : public ::testing::Test {
@@ -79,11 +84,72 @@ TEST_F(PathsTest, DotDotNeverClimbsAboveTheDrive) {
 TEST_F(PathsTest, UnmappedDrivesAndRelativePathsGiveNoPath) {
     for (const char* path : {"Q:\\velk_quran", "velk_quran\\graphic", "D:", ""})
         EXPECT_TRUE(hostPath(path).empty()) << path;
-    EXPECT_THROW(platform::readFile("Q:\\x.txt"), PlatformError);
-    EXPECT_THAT(
-        [] { platform::readFile("D:\\velk_quran\\missing.rtf"); },
-        ThrowsMessage<PlatformError>(StrEq("Cannot open file \"D:\\velk_quran\\missing.rtf\".")));
+    // The message names the host file beside the Windows path.
+    EXPECT_THAT([] { platform::readFile("D:\\velk_quran\\missing.rtf"); },
+                ThrowsMessage<PlatformError>(
+                    StrEq("Cannot open file \"D:\\velk_quran\\missing.rtf\" (" +
+                          (disc.path() / "Velk_Quran/missing.rtf").string() + ").")));
+    EXPECT_THAT([] { platform::readFile("Q:\\x.txt"); },
+                ThrowsMessage<PlatformError>(
+                    StrEq("Cannot open file \"Q:\\x.txt\" (not on any folder of this computer).")));
     // A folder is not a file.
     EXPECT_FALSE(platform::fileExists("D:\\velk_quran"));
     EXPECT_THROW(platform::readFile("D:\\velk_quran"), PlatformError);
+}
+
+// Where the program looks for its disc, and what it says when the folder it
+// chose holds none.
+class DiscRootTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (const char* env = std::getenv("ZAFIREL_DISC")) saved = env;
+        unsetenv("ZAFIREL_DISC");
+    }
+    void TearDown() override {
+        if (saved.empty())
+            unsetenv("ZAFIREL_DISC");
+        else
+            setenv("ZAFIREL_DISC", saved.c_str(), 1);
+    }
+    std::string saved;
+    TempFolder tmp;
+};
+
+TEST_F(DiscRootTest, TheProgramFolderComesBeforeTheSampleDiscsAndAnyLetterCaseCounts) {
+    const auto program = tmp.path() / "bin", first = tmp.path() / "a", second = tmp.path() / "b";
+    tmp.write("b/Velk_Quran/graphic/1.wmv", "x");
+    auto choice = platform::findDiscRoot(program, {first, second});
+    EXPECT_EQ(choice.root, second);
+    EXPECT_EQ(choice.source, platform::DiscSource::SampleDisc);
+    EXPECT_TRUE(platform::holdsDisc(choice.root));
+
+    tmp.write("bin/VELK_QURAN/data/x", "x");
+    choice = platform::findDiscRoot(program, {first, second});
+    EXPECT_EQ(choice.root, program);
+    EXPECT_EQ(choice.source, platform::DiscSource::ProgramFolder);
+}
+
+TEST_F(DiscRootTest, AFolderWithoutTheDiscIsToldWithWhyItWasTriedAndWhatToDo) {
+    const auto program = tmp.path() / "bin";
+    auto choice = platform::findDiscRoot(program, {tmp.path() / "a", tmp.path() / "user"});
+    EXPECT_EQ(choice.root, tmp.path() / "user") << "the last sample place is the one to make";
+    EXPECT_FALSE(platform::holdsDisc(choice.root));
+    std::string message = platform::noDiscMessage(choice, program);
+    for (const std::string& part :
+         {(tmp.path() / "user").string(), program.string(), std::string("ZAFIREL_DISC is not set"),
+          std::string("zafirel-sample-disc "), std::string("/mnt")})
+        EXPECT_NE(message.find(part), std::string::npos) << part << "\n" << message;
+
+    // ZAFIREL_DISC wins even when it names no disc; naming velk_quran itself gets a hint.
+    tmp.write("cd/velk_quran/graphic/1.wmv", "x");
+    const auto deep = tmp.path() / "cd" / "velk_quran";
+    setenv("ZAFIREL_DISC", (deep.string() + "/").c_str(), 1);
+    choice = platform::findDiscRoot(program, {tmp.path() / "cd"});
+    EXPECT_EQ(choice.source, platform::DiscSource::Environment);
+    EXPECT_FALSE(platform::holdsDisc(choice.root));
+    message = platform::noDiscMessage(choice, program);
+    for (const std::string& part :
+         {deep.string(), std::string("ZAFIREL_DISC names it"),
+          std::string("the velk_quran folder itself"), std::string("ZAFIREL_DISC=/media/cdrom")})
+        EXPECT_NE(message.find(part), std::string::npos) << part << "\n" << message;
 }

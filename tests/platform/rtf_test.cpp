@@ -170,7 +170,7 @@ TEST(Rtf, LoadingAFileByItsWindowsPath) {
               (Lines{"00:00:01.0", "00:00:02.5"}));
     EXPECT_EQ(platform::loadRtf("D:\\velk_quran\\data\\sound\\002.rtf").paragraphs.size(), 2u);
     EXPECT_THAT([] { platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf"); },
-                testing::ThrowsMessage<platform::PlatformError>(
-                    testing::StrEq("Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\".")));
+                testing::ThrowsMessage<platform::PlatformError>(testing::StartsWith(
+                    "Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\"")));
     platform::clearDrives();
 }

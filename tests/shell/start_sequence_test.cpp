@@ -156,11 +156,13 @@ TEST_F(StartSequence, AVideoThatCannotBeOpenedWaitsForAClick) {
 TEST_F(StartSequence, ABadSettingsValueIsReportedAndStartUpGoesOn) {
     platform::IniFile file("c:\\quran_setting.ini");
     file.writeString("settings", "settings_lang", "0");
-    file.writeString("settings", "settings_doaa", "x1");
+    file.writeString("settings", "settings_doaa",
+                     "\xD3\xC8\xDA"
+                     "1");  // "seven" in 1256
     file.writeString("settings", "settings_enter", "1");
     StartHub();
     ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_EQ(Errors()[0], "'x1' is not a valid integer value");
+    EXPECT_EQ(Errors()[0], "'سبع1' is not a valid integer value") << "shown in its own letters";
     EXPECT_EQ(SettingEnter, 0) << "the keys after the bad one are not read";
     Advance(100);
     EXPECT_NE(frmvideo, nullptr);
