@@ -23,6 +23,11 @@ void installFontSubstitutes() {
         QFont::insertSubstitutions(name, list);
     }
     QFont::insertSubstitutions("Times New Roman", latin);
+    // The disc's system fonts of the French, German and Spanish, and Turkish
+    // translations: free fonts that hold every accented letter of those languages.
+    QFont::insertSubstitutions("frnsys", latin);
+    QFont::insertSubstitutions("GerSys", sans);
+    QFont::insertSubstitutions("TRKSYS", sans);
 }
 
 }  // namespace platform

@@ -39,11 +39,21 @@ TEST_F(SampleDisc, SkinScreensAndTheirBackgrounds) {
             for (int x = 300; x < 535; ++x) ink += qGray(settings.pixel(x, y)) < 110;
         EXPECT_GT(ink, 150) << top;
     }
-    // The about background matches the text box colour around it.
+    // The about background matches the text box colour around it, and the box
+    // sits in the middle of the frame.
     const QImage about = picture("about\\1\\about.jpg");
-    for (QPoint at : {QPoint(121, 91), QPoint(774, 479), QPoint(450, 300), QPoint(115, 300)})
-        EXPECT_LE(colourDistance(about.pixel(at), qRgb(236, 209, 118)), 40)
-            << at.x() << "," << at.y();
+    const QRgb text = qRgb(236, 209, 118);
+    for (QPoint at : {QPoint(121, 91), QPoint(774, 479), QPoint(450, 300)})
+        EXPECT_LE(colourDistance(about.pixel(at), text), 40) << at.x() << "," << at.y();
+    auto toGold = [&](int step) {  // from the box's edge to the frame's first gold rule
+        int x = 450;
+        while (colourDistance(about.pixel(x, 300), text) <= 40) x += step;
+        const int edge = x;
+        while (x > 0 && x < 799 && colourDistance(about.pixel(x, 300), qRgb(212, 175, 55)) > 50)
+            x += step;
+        return std::abs(x - edge);
+    };
+    EXPECT_NEAR(toGold(-1), toGold(+1), 2) << "the box is off the frame's centre";
 }
 
 TEST_F(SampleDisc, StarsGrowInPlaceOnOneBackgroundColour) {

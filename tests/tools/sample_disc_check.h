@@ -12,6 +12,17 @@
 #include "platform/inifile.h"
 #include "platform/jpeg.h"
 
+/// Little-endian fields of a data file's bytes.
+inline int u8(const std::string& b, size_t at) {
+    return static_cast<uint8_t>(b[at]);
+}
+inline int u16(const std::string& b, size_t at) {
+    return u8(b, at) | u8(b, at + 1) << 8;
+}
+inline uint32_t u32(const std::string& b, size_t at) {
+    return static_cast<uint32_t>(u16(b, at)) | static_cast<uint32_t>(u16(b, at + 2)) << 16;
+}
+
 /// A picture under the disc's graphic folder, named by a Windows path below it.
 inline QImage picture(const std::string& relative) {
     return platform::loadJpeg("D:\\velk_quran\\graphic\\" + relative);
@@ -43,15 +54,18 @@ struct SkinCase {
     std::string folder;
     int width, height;  ///< the background picture and the area the buttons must lie in
     int buttons;
+    std::vector<QRect> controls = {};  ///< where the program puts its own controls
+    bool perLanguage = true;           ///< pictures under <folder>\1\, not in <folder> itself
 };
 
 /// Reads a skin screen the way the program does and checks what it needs:
 /// the background's size, the button count, each position in the "LLL, TTT"
-/// form, buttons inside the screen and apart from one another, and up, focus
-/// and down pictures of one size that look different.
+/// form, buttons inside the screen, apart from one another and from the
+/// screen's controls, and up, focus and down pictures of one size that look
+/// different.
 inline void checkSkin(const SkinCase& c) {
     SCOPED_TRACE(c.folder);
-    const std::string folder = c.folder + "\\1\\";
+    const std::string folder = c.folder + (c.perLanguage ? "\\1\\" : "\\");
     EXPECT_EQ(picture(folder + c.folder + ".jpg").size(), QSize(c.width, c.height));
     platform::IniFile layout("D:\\velk_quran\\graphic\\" + folder + c.folder + ".ini");
     const int count = platform::strToInt(layout.readString("main", "ButtonsCount", "0"));
@@ -72,6 +86,7 @@ inline void checkSkin(const SkinCase& c) {
                       states[0].height());
         EXPECT_TRUE(QRect(0, 0, c.width, c.height).contains(r));
         for (const QRect& other : rects) EXPECT_FALSE(other.intersects(r));
+        for (const QRect& control : c.controls) EXPECT_FALSE(control.intersects(r));
         rects.push_back(r);
         for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}}) {
             ASSERT_EQ(states[b].size(), states[a].size());

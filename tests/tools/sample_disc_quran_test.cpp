@@ -50,16 +50,6 @@ const Structure& structure() {
     return s;
 }
 
-int u8(const std::string& b, size_t at) {
-    return static_cast<uint8_t>(b[at]);
-}
-int u16(const std::string& b, size_t at) {
-    return u8(b, at) | u8(b, at + 1) << 8;
-}
-uint32_t u32(const std::string& b, size_t at) {
-    return static_cast<uint32_t>(u16(b, at)) | static_cast<uint32_t>(u16(b, at + 2)) << 16;
-}
-
 class SampleDiscQuran : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -78,7 +68,11 @@ class SampleDiscQuran : public ::testing::Test {
 TEST_F(SampleDiscQuran, ReaderSkinsAndPicturesAreComplete) {
     checkSkin({"quran", 800, 600, 3});
     checkSkin({"remote", 142, 490, 17});
-    checkSkin({"soraname", 800, 600, 1});
+    std::vector<QRect> suraLabels;  // six columns of 20 right to left, the last one of 14
+    for (int i = 0; i < 114; ++i)
+        suraLabels.push_back({662 - i / 20 * 131, 20 + i % 20 * 27, 126, 26});
+    checkSkin({"soraname", 800, 600, 1, suraLabels});
+    EXPECT_GE(picture("soraname\\1\\buttons\\up\\01.jpg").height(), 48) << "a close button to see";
     // the stars of the reader sit on the star field of its background
     const QImage reader = picture("quran\\1\\quran.jpg");
     for (QPoint star : {QPoint(7, 30), QPoint(116, 35), QPoint(0, 508), QPoint(173, 36)})
@@ -90,8 +84,18 @@ TEST_F(SampleDiscQuran, ReaderSkinsAndPicturesAreComplete) {
                       picture("quran\\1\\" + script + "\\1.jpg").size());
     const QSize title = picture("quran\\1\\sora_name\\1.jpg").size();
     EXPECT_LE(383 + title.width(), 634) << "the title stays clear of the script picture";
-    for (int s = 2; s <= 114; ++s)
-        EXPECT_EQ(picture("quran\\1\\sora_name\\" + std::to_string(s) + ".jpg").size(), title);
+    for (int s = 1; s <= 114; ++s) {
+        const QImage name = picture("quran\\1\\sora_name\\" + std::to_string(s) + ".jpg");
+        EXPECT_EQ(name.size(), title);
+        // a dark row between the name and the "Sura N" line under it
+        bool gap = false;
+        for (int y = 24; y < 35 && !gap; ++y) {
+            int ink = 0;
+            for (int x = 20; x < name.width() - 20; ++x) ink += qGray(name.pixel(x, y)) > 150;
+            gap = ink == 0;
+        }
+        EXPECT_TRUE(gap) << "the name of sura " << s << " touches the line under it";
+    }
 }
 
 TEST_F(SampleDiscQuran, AyaCountsAndPartsFollowTheStructure) {

@@ -5,7 +5,8 @@
 //                                    FOLDER (default: the disc in $ZAFIREL_DISC,
 //                                    or the sample disc built beside the program)
 //   gallery --sheets OUTDIR [FOLDER] writes a contact sheet per style (progress
-//                                    10, 30, 50, 70, 90) without a window
+//                                    10, 30, 50, 70, 90) without a window, from
+//                                    the same pictures as the show
 //
 // Without JPEGs it uses two generated pictures with big numbers. In the show,
 // Escape quits, Right or Space skips to the next style, Left goes back.
@@ -241,13 +242,9 @@ int main(int argc, char** argv) {
             folder = args[i];
         }
     }
-    if (!sheets.isEmpty()) {
-        // Generated pictures unless a folder is named: the sheets are the same on every machine.
-        const std::vector<QImage> pics = pictures(folder.toStdString());
-        return writeSheets(sheets, pics);
-    }
     const fs::path where = folder.isEmpty() ? defaultFolder(app.applicationDirPath().toStdString())
                                             : fs::path(folder.toStdString());
+    if (!sheets.isEmpty()) return writeSheets(sheets, pictures(where));
     Gallery gallery(pictures(where));
     gallery.setGeometry(gallery.screen()->geometry());  // also without a window manager
     gallery.showFullScreen();

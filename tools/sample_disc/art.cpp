@@ -21,9 +21,13 @@ QFont makeFont(const QString& family, qreal px, int weight) {
     return f;
 }
 
-// Ink bounds of `text` in `font`, relative to the baseline origin.
+// Ink bounds of `text` in `font`, relative to the baseline origin. The outline
+// of the shaped text counts the marks above and below Arabic letters, which the
+// font metrics leave out.
 QRectF inkBounds(const QFont& font, const QString& text) {
-    return QFontMetricsF(font).tightBoundingRect(text);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    return path.boundingRect();
 }
 
 void drawStarOrnament(QPainter& p, QPointF c, qreal r, const QColor& fill, const QColor& centre) {
@@ -168,6 +172,15 @@ bool drawFitted(QPainter& p, const QRectF& box, const QString& text, const QStri
     p.drawText(QPointF(x, y), text);
     p.restore();
     return true;
+}
+
+void drawCaption(QPainter& p, const QRectF& box, const QString& arabic, const QString& english,
+                 int align) {
+    qreal arHeight = box.height() * 0.6;
+    drawFitted(p, QRectF(box.left(), box.top(), box.width(), arHeight), arabic, kArabicFont,
+               arHeight, kGoldLight, QFont::Bold, align);
+    drawFitted(p, QRectF(box.left(), box.top() + arHeight, box.width(), box.height() - arHeight),
+               english, kLatinFont, (box.height() - arHeight) * 0.9, kCream, QFont::Normal, align);
 }
 
 void paintTitle(QPainter& p, const QRectF& box, const QString& arabic, const QString& english) {
@@ -361,7 +374,7 @@ QImage buttonPicture(const QImage& under, const QString& arabic, const QString& 
             bottom = QColor(12, 56, 46);
             rim = QColor(176, 146, 74);
             text = kCream;
-            small = QColor(206, 196, 160);
+            small = QColor(226, 216, 182);
             break;
         case ButtonState::Focus:
             top = QColor(64, 160, 130);
@@ -412,7 +425,22 @@ QImage buttonPicture(const QImage& under, const QString& arabic, const QString& 
         paintIcon(p, icon, QRectF(c.left(), c.top(), c.width(), iconHeight), text);
         c.setTop(c.top() + iconHeight);
     }
-    if (!arabic.isEmpty() && !english.isEmpty()) {
+    if (!arabic.isEmpty() && !english.isEmpty() && c.height() < 34 &&
+        c.width() > 2.5 * c.height()) {
+        // a low, wide button: both lines side by side, Arabic on the right,
+        // sharing the width in proportion to their natural lengths
+        qreal arPx = std::min(22.0, c.height() * 0.85), enPx = std::min(14.0, c.height() * 0.6);
+        qreal arWidth =
+            QFontMetricsF(makeFont(kArabicFont, arPx, QFont::Bold)).horizontalAdvance(arabic);
+        qreal enWidth =
+            QFontMetricsF(makeFont(kLatinFont, enPx, QFont::Normal)).horizontalAdvance(english);
+        const qreal gap = 8;
+        qreal share = (c.width() - gap) * arWidth / (arWidth + enWidth);
+        drawFitted(p, QRectF(c.right() - share, c.top(), share, c.height()), arabic, kArabicFont,
+                   arPx, text, QFont::Bold, Qt::AlignCenter, state != ButtonState::Down);
+        drawFitted(p, QRectF(c.left(), c.top(), c.width() - share - gap, c.height()), english,
+                   kLatinFont, enPx, small);
+    } else if (!arabic.isEmpty() && !english.isEmpty()) {
         qreal arHeight = c.height() * 0.6;
         drawFitted(p, QRectF(c.left(), c.top(), c.width(), arHeight), arabic, kArabicFont,
                    std::min(28.0, arHeight * 0.8), text, QFont::Bold, Qt::AlignCenter,

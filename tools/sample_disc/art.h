@@ -59,6 +59,11 @@ bool drawFitted(QPainter& p, const QRectF& box, const QString& text, const QStri
                 qreal maxPx, const QColor& colour, int weight = QFont::Normal,
                 int align = Qt::AlignCenter, bool shadow = false);
 
+/// A caption: the Arabic line in light gold over the English line in cream,
+/// the Arabic taking 60% of `box`.
+void drawCaption(QPainter& p, const QRectF& box, const QString& arabic, const QString& english,
+                 int align = Qt::AlignCenter);
+
 /// A title: the Arabic line large in gold, the English line smaller under it,
 /// with ornamental rules on both sides.
 void paintTitle(QPainter& p, const QRectF& box, const QString& arabic, const QString& english);

@@ -25,6 +25,10 @@ const std::vector<Stage>& allStages() {
         {"base", "main menu, settings, about, company, stars, fonts, intro video", addBaseJobs},
         {"quran", "Quran reader: data files, page pictures, sura titles and names, skins",
          addQuranJobs},
+        {"commentary", "commentaries and translations, commentary reader, chooser, languages",
+         addCommentaryJobs},
+        {"search", "the Quran's text, Quran search and remarks screens", addSearchJobs},
+        {"photos", "photos of the slideshows", addPhotoJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

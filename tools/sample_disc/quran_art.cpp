@@ -182,7 +182,7 @@ QImage renderPage(const PageLayout& page, const QuranStructure& quran) {
     return img;
 }
 
-QImage pageFramePicture() {
+QImage pageFramePicture(const QRect& inner, const QColor& fill) {
     QImage img(kPagePanelRect.size(), QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -190,13 +190,13 @@ QImage pageFramePicture() {
     art::paintGradient(p, all, QColor(18, 80, 64), QColor(6, 34, 28));
     art::paintPattern(p, all, QColor(212, 175, 55, 40), 40);
     art::paintFrame(p, all.adjusted(2, 2, -2, -2), 14);
-    QRectF page(49, 33, kPageWidth, kPageHeight);
+    QRectF page(inner);
     p.setPen(QPen(art::kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(page.adjusted(-4, -4, 4, 4));
     p.setPen(QPen(art::kGoldLight, 1));
     p.drawRect(page.adjusted(-7, -7, 7, 7));
-    p.fillRect(page, kPaper);
+    p.fillRect(page, fill);
     return img;
 }
 
@@ -220,7 +220,8 @@ QImage suraTitlePicture(const QImage& readerBackground, const SuraInfo& sura) {
     p.setBrush(g);
     p.setPen(QPen(art::kGold, 2));
     p.drawPath(shape);
-    art::drawFitted(p, QRectF(tip + 4, 2, r.width() - 2 * tip - 8, 29),
+    // the name's marks stay inside its box, clear of the line under it
+    art::drawFitted(p, QRectF(tip + 4, 4, r.width() - 2 * tip - 8, 24),
                     QString::fromUtf8("سورة ") + sura.name, art::kArabicTitleFont, 24,
                     art::kGoldLight, QFont::Bold, Qt::AlignCenter, true);
     art::drawFitted(p, QRectF(tip + 4, 31, r.width() - 2 * tip - 8, 11),
@@ -364,8 +365,9 @@ ScreenSpec remoteScreen() {
 }
 
 ScreenSpec suraIndexScreen() {
+    // the close button fills the corner under the short last column
     ScreenSpec s{
-        "soraname", {800, 600}, "", "", {{"إغلاق", "Close", QRect(340, 566, 120, 30), Icon::None}},
+        "soraname", {800, 600}, "", "", {{"إغلاق", "Close", QRect(12, 430, 116, 84), Icon::Close}},
         {},         {}};
     s.paint = [](QPainter& p, const ScreenSpec& screen) {
         QRectF all(0, 0, screen.size.width(), screen.size.height());
@@ -386,6 +388,11 @@ ScreenSpec suraIndexScreen() {
             p.setBrush(QColor(10, 46, 38));
             p.drawRoundedRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
         }
+        art::drawFitted(p, QRectF(400, 569, 380, 24),
+                        QString::fromUtf8("انقر على اسم السورة لتلاوتها"), art::kArabicFont, 18,
+                        art::kGoldLight, QFont::Bold, Qt::AlignRight);
+        art::drawFitted(p, QRectF(140, 572, 250, 18), "Click a sura to hear it", art::kLatinFont,
+                        13, art::kCream, QFont::Normal, Qt::AlignLeft);
     };
     return s;
 }

@@ -23,8 +23,10 @@ inline const QRect kRemoteRect(640, 80, 142, 490);
 /// within each aya segment, and a numbered marker where each aya ends.
 QImage renderPage(const PageLayout& page, const QuranStructure& quran);
 
-/// The frame around the page ("around.jpg", 382 by 503).
-QImage pageFramePicture();
+/// The frame around the page ("around.jpg", 382 by 503) with `inner`, where
+/// the page lies, filled with `fill`.
+QImage pageFramePicture(const QRect& inner = QRect(49, 33, kPageWidth, kPageHeight),
+                        const QColor& fill = QColor(252, 248, 236));
 
 /// The title picture of a sura, drawn over the reader's background.
 QImage suraTitlePicture(const QImage& readerBackground, const SuraInfo& sura);

@@ -95,6 +95,27 @@ std::string suraNamesFile(const QuranStructure& quran) {
     return out;
 }
 
+std::string indexedTextFile(const QuranStructure& quran, const std::vector<std::string>& texts) {
+    if (static_cast<int>(texts.size()) != quran.totalAyas())
+        throw std::logic_error("indexed text file needs a text for every aya");
+    std::string out;
+    for (const SuraInfo& s : quran.suras()) {
+        put8(out, s.number);
+        put32(out, static_cast<uint32_t>(kDirectoryBytes + (s.firstId - 1) * 10));
+    }
+    uint64_t at = kDirectoryBytes + texts.size() * 10;
+    for (int id = 1; id <= quran.totalAyas(); ++id) {
+        const std::string& text = texts[id - 1];
+        if (at + text.size() > UINT32_MAX) throw std::length_error("indexed text file too large");
+        put16(out, quran.ref(id).aya);
+        put32(out, static_cast<uint32_t>(at));
+        put32(out, static_cast<uint32_t>(text.size()));
+        at += text.size();
+    }
+    for (const std::string& text : texts) out += text;
+    return out;
+}
+
 std::vector<int> ayaDurations(int sura, int ayaCount) {
     std::vector<int> d;
     for (int k = 1; k <= ayaCount; ++k)

@@ -28,6 +28,12 @@ std::string ayaMapFile(const std::vector<PageLayout>& pages);
 /// "names1.ini": section [soraname], key = sura number, value = its name in code page 1256.
 std::string suraNamesFile(const QuranStructure& quran);
 
+/// An indexed text file with a text per aya (`texts` in Quran order): 114
+/// directory entries of 5 bytes (sura number, 32-bit offset of its aya
+/// records), a 10-byte record per aya (aya number, 32-bit offset and 32-bit
+/// length of its text), then the texts one after another.
+std::string indexedTextFile(const QuranStructure& quran, const std::vector<std::string>& texts);
+
 /// How long each aya of a sura is recited, in ms: 1.5 to 3 s in tenths.
 std::vector<int> ayaDurations(int sura, int ayaCount);
 

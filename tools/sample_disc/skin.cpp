@@ -55,6 +55,8 @@ void checkLayout(const ScreenSpec& screen) {
         for (size_t j = 0; j < i; ++j)
             if (screen.buttons[j].rect.intersects(r))
                 fail("overlaps button " + std::to_string(j + 1));
+        for (const QRect& control : screen.controls)
+            if (control.intersects(r)) fail("lies over a control of the screen");
     }
 }
 
@@ -70,9 +72,13 @@ QImage renderBackground(const ScreenSpec& screen) {
     return img;
 }
 
-void writeScreen(DiscWriter& out, const ScreenSpec& screen, int language) {
+std::string screenFolder(const ScreenSpec& screen) {
+    return kGraphic + screen.folder + "\\" + (screen.perLanguage ? "1\\" : "");
+}
+
+QImage writeScreen(DiscWriter& out, const ScreenSpec& screen) {
     checkLayout(screen);
-    std::string folder = kGraphic + screen.folder + "\\" + std::to_string(language) + "\\";
+    const std::string folder = screenFolder(screen);
     QImage background = renderBackground(screen);
     out.writeJpeg(folder + screen.folder + ".jpg", background, 90);
     out.write(folder + screen.folder + ".ini", layoutText(screen));
@@ -89,6 +95,7 @@ void writeScreen(DiscWriter& out, const ScreenSpec& screen, int language) {
             out.writeJpeg(folder + "buttons\\" + state + "\\" + name + ".jpg", picture, 92);
         }
     }
+    return background;
 }
 
 }  // namespace disc

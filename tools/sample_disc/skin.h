@@ -34,6 +34,10 @@ struct ScreenSpec {
     QRectF titleBox;
     /// Draws the background; standardBackground() when empty.
     std::function<void(QPainter&, const ScreenSpec&)> paint;
+    /// Where the program places its own controls; no button may lie there.
+    std::vector<QRect> controls;
+    /// Whether the screen has a folder per interface language (graphic\<folder>\1\).
+    bool perLanguage = true;
 };
 
 /// The usual background: dark gradient, faint star lattice, ornamental frame
@@ -47,14 +51,18 @@ void starFieldBackground(QPainter& p, const ScreenSpec& screen);
 std::string layoutText(const ScreenSpec& screen);
 
 /// Raises std::logic_error when a button lies outside the screen, overlaps
-/// another or has a coordinate that does not fit three digits.
+/// another button or a control, or has a coordinate that does not fit three digits.
 void checkLayout(const ScreenSpec& screen);
 
 /// Draws the background of a screen.
 QImage renderBackground(const ScreenSpec& screen);
 
-/// Writes graphic\<folder>\<language>\: <folder>.jpg, <folder>.ini and
-/// buttons\up|focus|down\NN.jpg.
-void writeScreen(DiscWriter& out, const ScreenSpec& screen, int language = 1);
+/// The folder of a screen's files: graphic\<folder>\1\ (graphic\<folder>\ for
+/// a screen without language folders).
+std::string screenFolder(const ScreenSpec& screen);
+
+/// Writes into the screen's folder <folder>.jpg, <folder>.ini and
+/// buttons\up|focus|down\NN.jpg; returns the background.
+QImage writeScreen(DiscWriter& out, const ScreenSpec& screen);
 
 }  // namespace disc

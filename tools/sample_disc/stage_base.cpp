@@ -106,20 +106,47 @@ ScreenSpec settingsScreen() {
     return s;
 }
 
-// About: the program draws the text box at 120,90 (655 by 390) in 236,209,118.
+// About: the program draws the text box at 120,90 (655 by 390) in 236,209,118,
+// to the right of the screen's centre. The frame is drawn around the box, with
+// an ornamental column on the left, so that the box and its title sit in the
+// middle of the frame.
 ScreenSpec aboutScreen() {
+    const QRect textBox(120, 90, 655, 390);
+    const int frameLeft = textBox.left() - (800 - 1 - textBox.right());  // margins alike
     ScreenSpec s{"about",
                  {800, 600},
                  "عن البرنامج",
                  "About the work",
-                 {{"إغلاق", "Close", QRect(340, 505, 120, 56), Icon::None}},
+                 {{"إغلاق", "Close", QRect(textBox.center().x() - 60, 500, 120, 56), Icon::None}},
                  {},
                  {}};
-    s.titleBox = QRectF(120, 25, 655, 58);
-    s.paint = [](QPainter& p, const ScreenSpec& screen) {
-        standardBackground(p, screen);
-        art::paintPanel(p, QRectF(112, 84, 671, 402), QColor(236, 209, 118), art::kGoldDark, 6);
-        p.fillRect(QRect(120, 90, 655, 390), QColor(236, 209, 118));
+    s.titleBox = QRectF(textBox.left(), 24, textBox.width(), 58);
+    s.controls = {textBox};
+    s.paint = [textBox, frameLeft](QPainter& p, const ScreenSpec& screen) {
+        QRectF column(0, 0, frameLeft, screen.size.height());
+        art::paintGradient(p, column, QColor(8, 44, 36), QColor(3, 20, 17));
+        art::paintPattern(p, column, QColor(212, 175, 55, 34), 40);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 5; ++i) {
+            QPointF c(column.center().x(), 80 + i * 110);
+            p.setBrush(i % 2 ? art::kGoldDark : art::kGold);
+            p.drawPath(art::starPath(c, i % 2 ? 16 : 30));
+            p.setBrush(QColor(8, 44, 36));
+            p.drawPath(art::starPath(c, i % 2 ? 8 : 18, 8, 0.765, 22.5));
+        }
+        ScreenSpec body = screen;
+        body.paint = {};
+        p.save();
+        p.translate(frameLeft, 0);
+        body.size.setWidth(screen.size.width() - frameLeft);
+        body.titleBox = screen.titleBox.translated(-frameLeft, 0);
+        standardBackground(p, body);
+        p.restore();
+        QRectF parchment = QRectF(textBox).adjusted(-3, -4, 3, 4);
+        p.fillRect(parchment, QColor(236, 209, 118));
+        p.setPen(QPen(art::kGoldDark, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(parchment.adjusted(0.5, 0.5, -0.5, -0.5));
     };
     return s;
 }
@@ -192,6 +219,21 @@ void writeAboutText(DiscWriter& out) {
          true, false, 28},
         {"ZAFIREL: the Holy Quran with recitation, commentary and a library of Islamic works.",
          false, false, 24},
+        {"مصادر النصوص", true, true, 28},
+        {"نص القرآن الكريم في البحث والتفاسير، وترجمات معانيه إلى الإنجليزية والفرنسية والإسبانية "
+         "والتركية والإندونيسية والروسية، مأخوذة من حزمة quran-json 3.1.2 (رخصة CC BY-SA 4.0). "
+         "والنص العربي فيها من موسوعة القرآن الكريم (quranenc.com)، والترجمات من موقع تنزيل "
+         "(tanzil.net) ومن quranenc.com.",
+         true, false, 26},
+        {"Sources: the Quran text and the translations come from the npm package quran-json 3.1.2 "
+         "(CC BY-SA 4.0, Risan Bagja Pradana). Its Arabic text is from The Noble Qur'an "
+         "Encyclopedia (quranenc.com); its translations are from Tanzil (tanzil.net) and "
+         "quranenc.com: English, Saheeh International; French, Muhammad Hamidullah; Spanish, "
+         "Muhammad Isa García; Turkish, Diyanet; Indonesian, Ministry of Religious Affairs; "
+         "Russian, Elmir Kuliev. The Arabic text has its diacritics and Quranic marks removed.",
+         false, false, 22},
+        {"The commentaries 1 to 3 of this sample disc are generated sample texts.", false, false,
+         22},
     };
     out.write(kData + "about.rtf", rtfDocument(text));
 }

@@ -31,8 +31,7 @@ void writeRecitation(DiscWriter& out, const SuraInfo& sura) {
 
 void writeReaderPictures(DiscWriter& out, const QuranStructure& quran) {
     ScreenSpec reader = quranScreen();
-    writeScreen(out, reader);
-    QImage background = renderBackground(reader);
+    const QImage background = writeScreen(out, reader);
     const std::string folder = kGraphic + "quran\\1\\";
     out.writeJpeg(folder + "around.jpg", pageFramePicture(), 90);
     for (int which : {1, 2})

@@ -33,4 +33,14 @@ void addQuranJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// The 114 sura recordings and their timing lists.
 void addRecitationJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The commentary reader: commentaries 1..3, translations 4..9, the skins of
+/// the reader, its chooser and the language screen.
+void addCommentaryJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+/// The Quran's text (file 11) and the skins of the search and remarks screens.
+void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+/// The photos of the Quran photo screen, the supplications and the call to prayer.
+void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
+
 }  // namespace disc

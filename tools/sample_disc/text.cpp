@@ -33,10 +33,18 @@ const std::unordered_map<char32_t, char>& cp1256Table() {
     return table;
 }
 
-std::string escapeRtf(const std::string& bytes) {
+// RTF text in code page 1256; a character the code page lacks becomes \uN.
+std::string escapeRtf(const QString& text) {
     static const char* hex = "0123456789abcdef";
+    const auto& table = cp1256Table();
     std::string out;
-    for (unsigned char c : bytes) {
+    for (char32_t cp : text.toUcs4()) {
+        auto it = table.find(cp);
+        if (it == table.end()) {
+            if (cp <= 0xFFFF) out += "\\u" + std::to_string(static_cast<int16_t>(cp)) + "?";
+            continue;
+        }
+        const unsigned char c = it->second;
         if (c == '\\' || c == '{' || c == '}') {
             out += '\\';
             out += static_cast<char>(c);
@@ -74,7 +82,7 @@ std::string rtfDocument(const std::vector<RtfParagraph>& paragraphs) {
         out += p.arabic ? "\\pard\\rtlpar\\qr\\f0\\rtlch" : "\\pard\\ltrpar\\ql\\f1\\ltrch";
         out += "\\fs" + std::to_string(p.halfPoints);
         out += p.bold ? "\\b\\cf2 " : "\\b0\\cf1 ";
-        out += escapeRtf(toCp1256(p.text));
+        out += escapeRtf(p.text);
         out += "\\par\r\n";
     }
     out += "}\r\n";

@@ -19,7 +19,8 @@ struct RtfParagraph {
 };
 
 /// A complete RTF document in code page 1256 with an Arabic (\fcharset178)
-/// and a Western font; non-ASCII bytes are written as \'hh escapes.
+/// and a Western font; non-ASCII bytes are written as \'hh escapes, and
+/// characters the code page lacks as \uN.
 std::string rtfDocument(const std::vector<RtfParagraph>& paragraphs);
 
 }  // namespace disc
