@@ -128,14 +128,8 @@ class PictureShow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(PictureShow, DefaultsPropertyLimitsAndStart) {
+TEST_F(PictureShow, PropertyLimitsAndStart) {
     TPictureShow show;
-    EXPECT_EQ(show.size(), QSize(100, 100));
-    EXPECT_EQ(std::tuple(show.Style(), show.Step(), show.Delay(), show.BgMode()),
-              std::tuple(51, 4, 40, bmTiled));
-    EXPECT_TRUE(show.Threaded() && show.AutoSize() && !show.Running());
-    EXPECT_EQ(show.StyleName(), "Appear and Contract to middle");
-
     show.SetStep(0);
     EXPECT_EQ(show.Step(), 1);
     show.SetStep(250);

@@ -82,13 +82,6 @@ TEST(LayoutValue, BadFieldsRaiseButLeftIsKept) {
     EXPECT_THROW(ParseButtonsCount("$7FFFFFFF"), platform::PlatformError);
 }
 
-TEST(ButtonNames, NumberFromTheControlName) {
-    EXPECT_EQ(SkinScreen::ButtonNumber("image1"), 1);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image9"), 9);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image12"), 12);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image16"), 16);
-}
-
 TEST_F(SkinTest, BuildsNamedButtonsAtTheirPlaces) {
     std::vector<std::string> values;
     for (int i = 1; i <= 12; ++i)
