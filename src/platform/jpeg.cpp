@@ -36,9 +36,9 @@ void onMessage(j_common_ptr info, int level) {
     if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) onError(info);
 }
 
-// A complete picture spends at least one bit on every 8x8 block of each
-// component it codes; the component with the fewest blocks gives the least a
-// file of this size can hold.
+// A complete picture spends at least one bit (the shortest Huffman code) on
+// every 8x8 block of each component it codes, so the component with the
+// fewest blocks says how many bytes the file must have at the least.
 bool fitsFile(const jpeg_decompress_struct& info, unsigned long size) {
     uint64_t fewest = UINT64_MAX;
     for (int c = 0; c < info.num_components; ++c)
