@@ -24,7 +24,7 @@
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/paths.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "shell/app_sections.h"
 #include "shell/globals.h"
 #include "shell/sections.h"

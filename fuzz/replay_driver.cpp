@@ -1,5 +1,8 @@
 // Runs a fuzz target without libFuzzer: every seed file of the given folder,
-// then a fixed number of deterministic random mutations of them.
+// then a fixed number of deterministic random mutations of them. As under
+// libFuzzer, an input that takes the process past 512 MB is a failure.
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +13,23 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace {
+
+constexpr long kRssLimitMb = 512;
+
+// Runs one input; false when the process has grown past the limit.
+bool run(const std::string& input) {
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    if (usage.ru_maxrss / 1024 <= kRssLimitMb) return true;
+    std::fprintf(stderr, "an input of %zu bytes took %ld MB (limit %ld MB)\n", input.size(),
+                 usage.ru_maxrss / 1024, kRssLimitMb);
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> seeds;
@@ -25,7 +45,7 @@ int main(int argc, char** argv) {
     std::mt19937 rng(12345);
     size_t runs = 0;
     for (const auto& s : seeds) {
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+        if (!run(s)) return 1;
         ++runs;
     }
     const int iterations = argc > 2 ? std::atoi(argv[2]) : 3000;
@@ -49,7 +69,7 @@ int main(int argc, char** argv) {
                     break;
             }
         }
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(s.data()), s.size());
+        if (!run(s)) return 1;
         ++runs;
     }
     std::printf("%zu inputs, no crash\n", runs);

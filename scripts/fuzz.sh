@@ -37,7 +37,7 @@ for t in "${targets[@]}"; do
   dict=()
   [ -f "fuzz/$t.dict" ] && dict=("-dict=fuzz/$t.dict")
   if QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-     "$BUILD_DIR/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+     "$BUILD_DIR/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=512 \
        "${dict[@]}" -artifact_prefix="$BUILD_DIR/artifacts/$t-" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
     echo "$t: $runs executions in ${seconds} s, no crash (corpus $(ls "$corpus" | wc -l) inputs)"

@@ -116,6 +116,10 @@ TCustomPictureShow::TCustomPictureShow(QWidget* parent) : QWidget(parent) {
 }
 
 TCustomPictureShow::~TCustomPictureShow() {
+    EndForDestruction();
+}
+
+void TCustomPictureShow::EndForDestruction() {
     destroying_ = true;
     StopTransition();
     if (thread_) endThread();  // a paused animation's thread, if any

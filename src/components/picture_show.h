@@ -89,7 +89,9 @@ class TCustomPictureShow : public QWidget {
     Q_OBJECT
   public:
     explicit TCustomPictureShow(QWidget* parent = nullptr);
-    /// Stops a running transition silently (no events) and joins its thread.
+    /// Ends the control as EndForDestruction does. The animation thread calls
+    /// virtual members: a class derived from this one must end it in its own
+    /// destructor, before any part of it is gone.
     ~TCustomPictureShow() override;
 
     /// The picture to change to. Setting it fires OnChange and, with AutoSize,
@@ -177,6 +179,9 @@ class TCustomPictureShow : public QWidget {
     std::function<void(int x, int y)> OnMouseMove;
 
   protected:
+    /// Stops a running transition silently (no events) and joins its thread.
+    void EndForDestruction();
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -244,8 +249,9 @@ class TCustomPictureShow : public QWidget {
 };
 
 /// The picture show as the screens use it.
-class TPictureShow : public TCustomPictureShow {
+class TPictureShow final : public TCustomPictureShow {
     Q_OBJECT
   public:
     using TCustomPictureShow::TCustomPictureShow;
+    ~TPictureShow() override { EndForDestruction(); }
 };

@@ -1,6 +1,8 @@
 #include "platform/jpeg.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 // clang-format off
 #include <jpeglib.h>
@@ -26,7 +28,24 @@ void onError(j_common_ptr info) {
     std::longjmp(err->jump, 1);
 }
 
-void onMessage(j_common_ptr, int) {}  // warnings are not shown
+// Warnings are not shown, except those saying the data ran out: libjpeg
+// would fill the rest of the picture with grey, and a picture that ends early
+// is a corrupt picture.
+void onMessage(j_common_ptr info, int level) {
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) onError(info);
+}
+
+// A complete picture spends at least one bit (the shortest Huffman code) on
+// every 8x8 block of each component it codes, so the component with the
+// fewest blocks says how many bytes the file must have at the least.
+bool fitsFile(const jpeg_decompress_struct& info, unsigned long size) {
+    uint64_t fewest = UINT64_MAX;
+    for (int c = 0; c < info.num_components; ++c)
+        fewest = std::min<uint64_t>(fewest, uint64_t(info.comp_info[c].width_in_blocks) *
+                                                info.comp_info[c].height_in_blocks);
+    return fewest <= uint64_t(size) * 8;
+}
 
 // The decode proper; returns false with the message filled on a libjpeg error.
 // No C++ object with a destructor lives across the setjmp.
@@ -47,8 +66,11 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_BGRX;
     // A header may claim any size; refuse before anything is allocated for it.
-    if (info.image_width > 16384 || info.image_height > 16384) {
-        std::snprintf(err->message, sizeof err->message, "picture too large");
+    if (info.image_width > JDIMENSION(kMaxJpegSide) ||
+        info.image_height > JDIMENSION(kMaxJpegSide) || !fitsFile(info, size)) {
+        std::snprintf(err->message, sizeof err->message,
+                      "picture too large: %u x %u pixels in a file of %lu bytes", info.image_width,
+                      info.image_height, size);
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -8,8 +8,14 @@
 
 namespace platform {
 
+/// The largest width or height of a picture.
+constexpr int kMaxJpegSide = 8192;
+
 /// Decodes JPEG bytes into a 32-bit RGB image. `name` is used in the error
-/// message ("Cannot read picture "<name>": <reason>").
+/// message ("Cannot read picture "<name>": <reason>"). A picture that ends
+/// early is an error, and so is a header that claims more than kMaxJpegSide
+/// on a side or more pixels than the file could hold: those are refused
+/// before any pixel memory is taken.
 QImage decodeJpeg(std::string_view bytes, const std::string& name);
 
 /// Reads and decodes the JPEG file named by a Windows path.

@@ -87,7 +87,8 @@ void RichTextBox::showDocument(const RtfDocument& doc) {
     for (const RtfParagraph& para : doc.paragraphs) {
         QTextBlockFormat block;
         // Left and right are physical sides, whatever the direction.
-        Qt::Alignment align = alignmentOf(para.align, alignment_);
+        Qt::Alignment align = alignmentOf(
+            para.align, alignment_.value_or(rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft));
         if (align & (Qt::AlignLeft | Qt::AlignRight)) align |= Qt::AlignAbsolute;
         block.setAlignment(align);
         bool rtl = para.direction == RtfDirection::Default

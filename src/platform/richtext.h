@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QTextEdit>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +23,15 @@ class RichTextBox : public QTextEdit {
     /// The font of text whose file names no font or size.
     void setDefaultFont(const QString& family, int pixelSize);
 
-    /// Reading direction of paragraphs that do not give their own.
+    /// Reading direction of paragraphs that do not give their own. A
+    /// right-to-left box aligns paragraphs without an alignment of their own
+    /// to the right, unless setDefaultAlignment says otherwise.
     void setRightToLeft(bool on);
     bool rightToLeft() const { return rightToLeft_; }
 
     /// Alignment of paragraphs that do not give their own (Qt::AlignLeft,
-    /// AlignRight, AlignHCenter or AlignJustify; always taken as physical sides).
+    /// AlignRight, AlignHCenter or AlignJustify; always taken as physical
+    /// sides). Without it, the side the box reads from.
     void setDefaultAlignment(Qt::Alignment alignment);
 
     /// Background colour as a Windows colour value 0x00BBGGRR.
@@ -54,7 +58,7 @@ class RichTextBox : public QTextEdit {
 
   private:
     bool rightToLeft_ = false;
-    Qt::Alignment alignment_ = Qt::AlignLeft;
+    std::optional<Qt::Alignment> alignment_;
     std::vector<std::string> lines_;
 };
 

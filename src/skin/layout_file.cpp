@@ -15,8 +15,16 @@ void ParseButtonPosition(const std::string& value, int& left, int& top) {
     top = platform::strToInt(copy(value, 6, 3));
 }
 
+int ParseButtonsCount(const std::string& value) {
+    const int count = platform::strToInt(value);
+    if (count > kMaxButtons)
+        throw platform::PlatformError("'" + value + "' is not a valid button count (at most " +
+                                      std::to_string(kMaxButtons) + ")");
+    return count;
+}
+
 int LayoutFile::ButtonsCount() const {
-    return platform::strToInt(ini_.readString("main", "ButtonsCount", "0"));
+    return ParseButtonsCount(ini_.readString("main", "ButtonsCount", "0"));
 }
 
 std::string LayoutFile::ButtonValue(int n) const {

@@ -13,11 +13,19 @@
 /// a bad top field still yields its left. Raises the conversion error.
 void ParseButtonPosition(const std::string& value, int& left, int& top);
 
+/// The most buttons a screen can have: a control's name carries its number in
+/// at most two digits.
+constexpr int kMaxButtons = 99;
+
+/// Converts a "ButtonsCount" value. A count above kMaxButtons raises a
+/// conversion error like any bad layout value, before anything is sized by it.
+int ParseButtonsCount(const std::string& value);
+
 class LayoutFile {
   public:
     explicit LayoutFile(const std::string& windowsPath) : ini_(windowsPath) {}
 
-    /// "ButtonsCount" of section "main" ("0" when missing); raises when not a number.
+    /// "ButtonsCount" of section "main" ("0" when missing), as ParseButtonsCount reads it.
     int ButtonsCount() const;
 
     /// The position value of button n ("b" + n in section "BUTTONS", "0" when missing).

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <atomic>
 #include <mutex>
 #include <stdexcept>
 #include <tuple>
@@ -127,14 +128,8 @@ class PictureShow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(PictureShow, DefaultsPropertyLimitsAndStart) {
+TEST_F(PictureShow, PropertyLimitsAndStart) {
     TPictureShow show;
-    EXPECT_EQ(show.size(), QSize(100, 100));
-    EXPECT_EQ(std::tuple(show.Style(), show.Step(), show.Delay(), show.BgMode()),
-              std::tuple(51, 4, 40, bmTiled));
-    EXPECT_TRUE(show.Threaded() && show.AutoSize() && !show.Running());
-    EXPECT_EQ(show.StyleName(), "Appear and Contract to middle");
-
     show.SetStep(0);
     EXPECT_EQ(show.Step(), 1);
     show.SetStep(250);
@@ -383,4 +378,20 @@ TEST_F(PictureShow, DestroyingARunningControlIsSafeAndSilent) {
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
     }
     EXPECT_EQ(events, 0);
+}
+
+TEST_F(PictureShow, TheThreadSeesTheWholeControlUntilItHasEnded) {
+    auto show = showing(a, {.step = 1, .delay = 0, .threaded = true});
+    std::atomic<bool> inside{false};
+    std::atomic<int> whole{0}, part{0};
+    show->OnProgress = [&](TCustomPictureShow* s) {
+        inside = true;
+        QThread::msleep(100);  // meanwhile the UI thread destroys the control
+        ++(dynamic_cast<TPictureShow*>(s) ? whole : part);
+    };
+    start(*show, b);
+    ASSERT_TRUE(waitFor([&] { return inside.load(); }));
+    show.reset();
+    EXPECT_GT(whole, 0);
+    EXPECT_EQ(part, 0) << "a step ran on a control already partly destroyed";
 }

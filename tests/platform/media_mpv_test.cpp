@@ -16,7 +16,7 @@
 #include "platform/media.h"
 #include "platform/mpv_device.h"
 #include "platform/paths.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "temp_folder.h"
 
 using namespace platform;

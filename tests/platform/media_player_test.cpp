@@ -13,7 +13,7 @@
 #include "platform/guard.h"
 #include "platform/media.h"
 #include "platform/paths.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "temp_folder.h"
 
 using namespace platform;
@@ -278,26 +278,6 @@ TEST_F(MediaPlayerTest, NoticeHandlersRunThroughTheGuard) {
     processPendingEvents();
     EXPECT_EQ(ErrorBox::recorded(),
               std::vector<std::string>(2, "'x' is not a valid integer value"));
-}
-
-TEST_F(MediaPlayerTest, SeekWhilePlayingPlaysOnAndLengthsCanBeGivenByTheTest) {
-    dir.write("1.wmv", "not really a video");
-    open("1.wmv");
-    EXPECT_EQ(player->Length(), 5000);
-    SimulatedDevice::setLength((dir.path() / "1.wmv").string(), 1234);
-    open("1.wmv");
-    EXPECT_EQ(player->Length(), 1234);
-
-    player->Play();
-    clock.advance(100);
-    player->setPosition(1200);
-    EXPECT_EQ(player->Position(), 1200);
-    clock.advance(33);
-    EXPECT_TRUE(notices.empty());
-    clock.advance(1);
-    EXPECT_EQ(notices, (std::vector<Notice>{{1234, 1234}}));
-    player->setPosition(99999);  // clamped to the element
-    EXPECT_EQ(player->Position(), 1234);
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ class RichTextTest : public ::testing::Test {
                    "\\pard\\qc\\ltrpar{\\f1\\fs30 Centre}\\par}");
         box.setDefaultFont("Simplified Arabic", 19);
         box.setRightToLeft(true);
-        box.setDefaultAlignment(Qt::AlignRight);
         box.setBackgroundColor(7786988);
     }
     void TearDown() override { platform::clearDrives(); }
@@ -72,6 +71,29 @@ TEST_F(RichTextTest, ShowsTheFileWithItsFormattingInABorderlessBox) {
     EXPECT_EQ(f.fontFamilies().toStringList(), QStringList{"Arial"});
     EXPECT_EQ(f.property(QTextFormat::FontPixelSize).toInt(), 20);
     EXPECT_EQ(box.plainLines(), (std::vector<std::string>{"\xC7\xE1\xE1\xE5 \xDF", "Centre"}));
+}
+
+TEST_F(RichTextTest, PlainTextAlignsToTheSideTheBoxReadsFrom) {
+    disc.write("velk_quran/data/about.rtf", "\xC7\xE1\xE1\xE5\r\nplain text\r\n");
+    const struct {
+        bool rightToLeft;
+        std::optional<Qt::Alignment> set;
+        Qt::Alignment shown;
+    } cases[] = {
+        {true, {}, Qt::AlignRight | Qt::AlignAbsolute},
+        {false, {}, Qt::AlignLeft | Qt::AlignAbsolute},
+        {true, Qt::AlignHCenter, Qt::AlignHCenter},
+    };
+    for (const auto& c : cases) {
+        RichTextBox plain;
+        plain.setRightToLeft(c.rightToLeft);
+        if (c.set) plain.setDefaultAlignment(*c.set);
+        plain.loadFromFile("D:\\velk_quran\\data\\about.rtf");
+        ASSERT_EQ(plain.document()->blockCount(), 2);
+        for (int n = 0; n < 2; ++n)
+            EXPECT_EQ(plain.document()->findBlockByNumber(n).blockFormat().alignment(), c.shown)
+                << c.rightToLeft << " block " << n;
+    }
 }
 
 TEST_F(RichTextTest, SelectedTextCanBeCopiedAndTheBoxStaysReadOnly) {

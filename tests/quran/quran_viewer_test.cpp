@@ -9,7 +9,7 @@
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/richtext.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "quran/aya_timing.h"
 #include "quran/quran_files.h"
 #include "quran/unt_quran.h"

@@ -9,7 +9,7 @@
 #include "platform/guard.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "shell/unt_logo.h"

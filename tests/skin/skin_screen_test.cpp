@@ -76,13 +76,10 @@ TEST(LayoutValue, BadFieldsRaiseButLeftIsKept) {
     EXPECT_THROW(ParseButtonPosition("1a0, 250", left, top), platform::PlatformError);
     EXPECT_THROW(ParseButtonPosition("100, 2b0", left, top), platform::PlatformError);
     EXPECT_EQ(left, 100);
-}
-
-TEST(ButtonNames, NumberFromTheControlName) {
-    EXPECT_EQ(SkinScreen::ButtonNumber("image1"), 1);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image9"), 9);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image12"), 12);
-    EXPECT_EQ(SkinScreen::ButtonNumber("image16"), 16);
+    // A button number has at most two digits.
+    EXPECT_EQ(ParseButtonsCount("99"), 99);
+    EXPECT_THROW(ParseButtonsCount("100"), platform::PlatformError);
+    EXPECT_THROW(ParseButtonsCount("$7FFFFFFF"), platform::PlatformError);
 }
 
 TEST_F(SkinTest, BuildsNamedButtonsAtTheirPlaces) {
@@ -125,6 +122,17 @@ TEST_F(SkinTest, BuildingStopsAtTheFirstBadButton) {
     EXPECT_EQ(s->Button(4), nullptr);
     s->ShowButtons();  // the empty slots are skipped
     EXPECT_FALSE(s->Button(2)->isHidden());
+    s->closeForm();
+
+    // A count no screen could number is refused before the list is sized.
+    Errors().clear();
+    disc.write("graphic/test/1/test.ini",
+               "[main]\nButtonsCount=2000000000\n[BUTTONS]\nb1=010, 010\n");
+    s = open();
+    EXPECT_EQ(Errors(),
+              std::vector<std::string>{"'2000000000' is not a valid button count (at most 99)"});
+    EXPECT_TRUE(s->ButtonList.empty());
+    EXPECT_EQ(s->Button(1), nullptr);
 }
 
 TEST_F(SkinTest, MissingPicturesAndFiles) {

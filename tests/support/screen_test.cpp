@@ -7,7 +7,7 @@
 
 #include "platform/guard.h"
 #include "platform/paths.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "shell/globals.h"
 
 namespace fs = std::filesystem;

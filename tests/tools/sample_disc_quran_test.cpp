@@ -9,7 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/rtf.h"
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 #include "quran/aya_timing.h"
 #include "support/screen_test.h"
 #include "sample_disc_check.h"

@@ -1,4 +1,4 @@
-#include "platform/sim_device.h"
+#include "support/sim_device.h"
 
 #include <algorithm>
 #include <climits>
