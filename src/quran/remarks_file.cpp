@@ -1,5 +1,6 @@
 #include "quran/remarks_file.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <set>
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr const char* kSection = "remarks";
+constexpr int kMostRemarks = 6236;  // one per aya at most
 
 // The numbers i for which some line of the text names a key "sora<i>". Only
 // those remarks can hold a sura, so a damaged "count" never makes the
@@ -73,4 +75,27 @@ bool AddRemark(int sura, int aya) {
     ini.writeString(kSection, "sora" + n, std::to_string(sura));
     ini.writeString(kSection, "aya" + n, std::to_string(aya));
     return true;
+}
+
+std::vector<StoredRemark> ReadRemarks() {
+    const std::string name = RemarksFileName();
+    const std::string text = platform::fileExists(name) ? platform::readFile(name) : "";
+    const int count = platform::strToInt(platform::iniRead(text, kSection, "count", "0"));
+    std::vector<StoredRemark> remarks;
+    for (int i = 1; i <= std::min(count, kMostRemarks); ++i) {
+        const std::string n = std::to_string(i);
+        remarks.push_back({platform::iniRead(text, kSection, "sora" + n, "0"),
+                           platform::iniRead(text, kSection, "aya" + n, "0")});
+    }
+    return remarks;
+}
+
+void WriteRemarksAfterRemoval(const std::vector<StoredRemark>& remarks, size_t removed) {
+    platform::IniFile ini(RemarksFileName());
+    ini.writeString(kSection, "count", std::to_string(remarks.size()));
+    for (size_t k = removed; k < remarks.size(); ++k) {
+        const std::string n = std::to_string(k + 1);
+        ini.writeString(kSection, "sora" + n, remarks[k].sura);
+        ini.writeString(kSection, "aya" + n, remarks[k].aya);
+    }
 }

@@ -8,6 +8,7 @@
 #include "platform/guard.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
+#include "quran/sura_names.h"
 #include "quran/unt_quran.h"
 #include "shell/globals.h"
 
@@ -82,10 +83,8 @@ void Tfrm_soraname::formCreate() {
     FocusedButton = 0;
     BuildButtons(true);
 
-    // The names file is read once for the whole list; like every INI read, a
-    // missing file or key gives an empty name.
-    const std::string namesFile = DataDir + "names" + std::to_string(LanguageIndex) + ".ini";
-    const std::string names = platform::fileExists(namesFile) ? platform::readFile(namesFile) : "";
+    // The names file is read once for the whole list.
+    const SuraNamesFile names;
 
     QFont font("Simplified Arabic");
     font.setPixelSize(16);  // 12 points on the program's 96-dpi display
@@ -110,8 +109,7 @@ void Tfrm_soraname::formCreate() {
         label->setGeometry(left, top, kLabelWidth, kLabelHeight);
         label->onMouseMove = [this, label] { LabelMouseMove(LabelNumber(label)); };
         label->onClick = [this, label] { LabelClick(LabelNumber(label)); };
-        label->setText(
-            platform::toUnicode(platform::iniRead(names, "soraname", std::to_string(i), "")));
+        label->setText(names.Name(i));
         label->show();
     }
 }

@@ -1,9 +1,11 @@
 #include "shell/app_sections.h"
 
 #include "quran/unt_quran.h"
+#include "quran/unt_remark.h"
 #include "shell/sections.h"
 
 void RegisterAppSections() {
     // Sections register here as their screens are built.
     RegisterSection(1, OpenQuranSection);
+    RegisterSection(12, OpenRemarkSection);
 }

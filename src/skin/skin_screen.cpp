@@ -1,5 +1,6 @@
 #include "skin/skin_screen.h"
 
+#include <QFocusEvent>
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
@@ -176,4 +177,34 @@ bool SkinScreen::KeyPressed(int key, Qt::KeyboardModifiers) {
     }
     if (best != 0) Focus(best);
     return true;
+}
+
+void SkinScreen::TabReachesButtons() {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void SkinScreen::showEvent(QShowEvent* e) {
+    platform::Form::showEvent(e);
+    if (!FirstFocus) return;
+    // After the caller's own focus call (a modal screen takes the focus itself).
+    QPointer<QWidget> first(FirstFocus);
+    QMetaObject::invokeMethod(
+        this,
+        [first] {
+            if (first) first->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void SkinScreen::focusInEvent(QFocusEvent* e) {
+    platform::Form::focusInEvent(e);
+    const bool tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    if (tab && focusPolicy() == Qt::TabFocus && FocusedButton == 0)
+        platform::guarded([this] { KeyPressed(Qt::Key_Down, Qt::NoModifier); });
+}
+
+void SkinScreen::focusOutEvent(QFocusEvent* e) {
+    platform::Form::focusOutEvent(e);
+    const bool tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    if (tab && focusPolicy() == Qt::TabFocus) platform::guarded([this] { Reset(); });
 }

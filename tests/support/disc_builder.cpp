@@ -58,6 +58,20 @@ void DiscBuilder::skin(const std::string& screen, int language, int width, int h
     }
 }
 
+static void linkMissing(const fs::path& from, const fs::path& to) {
+    for (const fs::directory_entry& e : fs::directory_iterator(from)) {
+        const fs::path mine = to / e.path().filename();
+        if (!fs::exists(mine))
+            fs::create_symlink(e.path(), mine);
+        else if (e.is_directory() && fs::is_directory(mine))
+            linkMissing(e.path(), mine);
+    }
+}
+
+void DiscBuilder::linkFrom(const fs::path& other) {
+    linkMissing(other, root_);
+}
+
 QColor DiscBuilder::centreColour(const QImage& image) {
     if (image.isNull()) return QColor();
     return image.pixelColor(image.width() / 2, image.height() / 2);

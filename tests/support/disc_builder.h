@@ -26,6 +26,12 @@ class DiscBuilder {
     void skin(const std::string& screen, int language, int width, int height,
               const std::vector<std::string>& buttonValues);
 
+    /// Makes everything of the disc folder `other` (velk_quran\ and the
+    /// recordings beside it) appear in this one too, as symbolic links,
+    /// except what this one holds itself: a disc that differs from another
+    /// in a few files.
+    void linkFrom(const std::filesystem::path& other);
+
     /// The colours of the three button pictures.
     static QColor up() { return QColor(200, 0, 0); }
     static QColor focus() { return QColor(0, 200, 0); }
