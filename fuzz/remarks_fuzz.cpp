@@ -29,7 +29,7 @@ void writeRemarksFile(std::string_view bytes) {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool quoted(const std::string& v) {
+bool startsWithQuote(const std::string& v) {
     return !v.empty() && (v.front() == '"' || v.front() == '\'');
 }
 
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::vector<StoredRemark> back = ReadRemarks();
         if (back.size() != remarks.size()) std::abort();
         for (size_t i = 0; i < back.size(); ++i)
-            if (!quoted(remarks[i].sura) && !quoted(remarks[i].aya) &&
+            if (!startsWithQuote(remarks[i].sura) && !startsWithQuote(remarks[i].aya) &&
                 (back[i].sura != remarks[i].sura || back[i].aya != remarks[i].aya))
                 std::abort();
         AddRemark(1, 1);
