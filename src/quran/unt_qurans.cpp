@@ -61,7 +61,7 @@ Tfrm_qurans::Tfrm_qurans(QWidget* parent) : SkinScreen(parent) {
     box->setMaxLength(kWordLength);
     box->setFont(arabicFont(16));  // 12 points
     box->setLayoutDirection(Qt::RightToLeft);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     box->onEnter = [this] {
         // The box keeps the word without the blanks around it, whatever the
         // search does.
