@@ -1,6 +1,8 @@
 // The Quran photo screen in virtual time (the picture show stepped by the
 // manual clock): photo 1 with style 118 first, then 2 s after each
 // transition a random photo and style; a click ends it all; missing photos.
+#include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "components/picture_show.h"
@@ -86,7 +88,7 @@ TEST_F(QuranPhotosTest, PhotoOneFirstThenARandomPhotoTwoSecondsAfterEachTransiti
     EXPECT_TRUE(Errors().empty()) << Errors()[0];
 }
 
-TEST_F(QuranPhotosTest, AClickDuringATransitionEndsTheShow) {
+TEST_F(QuranPhotosTest, AClickDuringATransitionOrEscapeEndsTheShow) {
     Tfrm_quranp* screen = Open();
     Advance(300);
     ASSERT_TRUE(screen->imgground->Running());
@@ -97,6 +99,13 @@ TEST_F(QuranPhotosTest, AClickDuringATransitionEndsTheShow) {
     EXPECT_FALSE(frm_quranp);
     Advance(10000);
     EXPECT_TRUE(Errors().empty());
+
+    // Escape does the same.
+    screen = Open();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(screen, &escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_quranp);
 }
 
 TEST_F(QuranPhotosTest, MissingPhotosAreReportedOnceAndTheShowGoesOn) {

@@ -131,6 +131,20 @@ TEST_F(QuranSearchTest, ListsEachAyaOnceAndKeepsTheRowsWhenNothingIsFound) {
     TypeAndEnter(s->Memo1, "?");
     EXPECT_EQ(Rows(s->grdresult), "9:1");
 
+    // Tab runs from the box to the list, on to the buttons (the first shows
+    // its focus picture, the arrows move it, Enter clicks it) and back.
+    QApplication::setActiveWindow(display.get());
+    s->Memo1->setFocus();
+    Key(s->Memo1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), s->grdresult);
+    Key(s->grdresult, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), s);
+    EXPECT_EQ(s->FocusedButton, 1);
+    Key(s, Qt::Key_Right);
+    EXPECT_EQ(s->FocusedButton, 2);
+    Key(s, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), s->Memo1);
+    EXPECT_EQ(s->FocusedButton, 0);
     Key(s->Memo1, Qt::Key_Escape);
     platform::processPendingEvents();
     EXPECT_FALSE(frm_qurans);
