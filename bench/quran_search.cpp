@@ -7,6 +7,8 @@
 //                          (target: under 100 ms)
 //   BM_SearchInMemory      the same search over both files read whole first
 //   BM_SearchRatio         field by field against in memory, alternating
+//   BM_ReadRemarks         reading a remarks file that holds one remark per aya
+//                          (6236, the most there can be)
 //   BM_PhotoShowCpu        CPU time of the process while the photo screen runs
 //                          a transition (Delay 60, 800x600 photos), as a share
 //                          of one core (target: under 15 %)
@@ -36,6 +38,7 @@
 #include "platform/paths.h"
 #include "quran/aya_text_builder.h"
 #include "quran/quran_search.h"
+#include "quran/remarks_file.h"
 #include "quran/unt_quranp.h"
 #include "shell/globals.h"
 #include "support/screen_test.h"
@@ -198,6 +201,24 @@ void BM_SearchRatio(benchmark::State& state) {
     state.counters["ratio"] = fields / memory;
 }
 BENCHMARK(BM_SearchRatio)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_ReadRemarks(benchmark::State& state) {
+    const fs::path c =
+        fs::temp_directory_path() / ("zafirel-bench-remarks." + std::to_string(::getpid()));
+    fs::create_directories(c);
+    platform::clearDrives();
+    platform::setDrive('C', c);
+    LanguageIndex = 1;
+    std::string text = "[remarks]\r\ncount=6236\r\n";
+    for (int i = 1; i <= 6236; ++i)
+        text += "sora" + std::to_string(i) + "=" + std::to_string(i % 114 + 1) + "\r\naya" +
+                std::to_string(i) + "=" + std::to_string(i % 200 + 1) + "\r\n";
+    std::ofstream(c / "remrak1.ini", std::ios::binary) << text;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadRemarks());
+    std::error_code ec;
+    fs::remove_all(c, ec);
+}
+BENCHMARK(BM_ReadRemarks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 double processCpu() {
     timespec t;

@@ -1,7 +1,9 @@
 #include "quran/remarks_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
+#include <map>
 #include <cstdint>
 #include <set>
 #include <string_view>
@@ -80,12 +82,22 @@ bool AddRemark(int sura, int aya) {
 std::vector<StoredRemark> ReadRemarks() {
     const std::string name = RemarksFileName();
     const std::string text = platform::fileExists(name) ? platform::readFile(name) : "";
-    const int count = platform::strToInt(platform::iniRead(text, kSection, "count", "0"));
+    // The section is read once; a key read as often as there are remarks
+    // would cost the square of their number.
+    std::map<std::string, std::string> values;  // key in lower case -> value
+    for (auto& [key, value] : platform::iniSection(text, kSection)) {
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        values.emplace(std::move(key), std::move(value));  // the first one counts
+    }
+    auto read = [&values](const std::string& key) {
+        auto it = values.find(key);
+        return it == values.end() ? std::string("0") : it->second;
+    };
+    const int count = platform::strToInt(read("count"));
     std::vector<StoredRemark> remarks;
     for (int i = 1; i <= std::min(count, kMostRemarks); ++i) {
         const std::string n = std::to_string(i);
-        remarks.push_back({platform::iniRead(text, kSection, "sora" + n, "0"),
-                           platform::iniRead(text, kSection, "aya" + n, "0")});
+        remarks.push_back({read("sora" + n), read("aya" + n)});
     }
     return remarks;
 }

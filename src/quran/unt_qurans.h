@@ -32,6 +32,9 @@ class Tfrm_qurans : public SkinScreen {
     /// Button 3 and Enter in the grid: moves the viewer to the selected hit
     /// and closes the screen.
     void GoToSelectedHit();
+    /// Escape: button 2, also when the skin could not be built (the screen
+    /// is modal: it must never keep the user in).
+    void EscapeKey() override { ButtonClick(2); }
 
     /// The hits the grid shows: row r is hit r - 1. A search that finds
     /// nothing leaves them (and the rows) as they were.

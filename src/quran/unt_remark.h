@@ -24,6 +24,9 @@ class Tfrm_remark : public SkinScreen {
     void OpenSelectedRemark();
     /// Button 3 and Delete: removes the selected remark from the file.
     void DeleteRemark();
+    /// Escape: back to the menu like button 1, also when the skin could not
+    /// be built.
+    void EscapeKey() override { ButtonClick(1); }
 
     int RemarkCount = 0;
     /// Sura and aya values of remark i at position i - 1, as stored.

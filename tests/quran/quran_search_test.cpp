@@ -214,3 +214,17 @@ TEST_F(QuranSearchTest, ADamagedTextFileStopsWithAnErrorAndTheScreenStaysUsable)
     TypeAndEnter(s->Memo1, QString::fromUtf8(kBook));
     EXPECT_EQ(Rows(s->grdresult), "2:2 2:3 3:5 114:6");
 }
+
+TEST_F(QuranSearchTest, WithoutItsSkinTheScreenStillSearchesAndEscapeLeavesIt) {
+    disc->remove("graphic/qurans/1/qurans.jpg");
+    LanguageIndex = 3;
+    Tfrm_qurans* s = Open();
+    expectedErrors = 1;
+    EXPECT_TRUE(s->ButtonList.empty());
+    TypeAndEnter(s->Memo1, "light");
+    EXPECT_EQ(Rows(s->grdresult), "5:1 24:35");
+    Key(s->grdresult, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_qurans);
+    EXPECT_EQ(LanguageIndex, 3);
+}
