@@ -67,12 +67,6 @@ class QuranSearchTest : public ScreenTest {
         platform::processPendingEvents();
         return s;
     }
-    static void Key(QWidget* w, int key, const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &release);
-    }
     /// Types `word` into the box as keys, then presses Enter.
     static void TypeAndEnter(QLineEdit* box, const QString& word) {
         box->clear();

@@ -57,10 +57,6 @@ class RemarkScreenTest : public ScreenTest {
         }
         return rows;
     }
-    static void Key(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
 
     std::unique_ptr<DiscBuilder> disc;
     size_t expectedErrors = 0;
