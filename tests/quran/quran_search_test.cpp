@@ -13,12 +13,13 @@
 #include "platform/codepage.h"
 #include "platform/paths.h"
 #include "platform/string_grid.h"
-#include "quran/sura_names.h"
+#include "quran/quran_search.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_qurans.h"
 #include "quran/unt_remote.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
+#include "result_rows.h"
 #include "support/disc_builder.h"
 #include "support/screen_test.h"
 
@@ -73,19 +74,6 @@ class QuranSearchTest : public ScreenTest {
         for (QChar c : word) Key(box, 0, QString(c));
         Key(box, Qt::Key_Return, "\r");
     }
-    /// The rows as "name aya" checked against the sura names, as "sura:aya".
-    static std::string Rows(const platform::StringGrid* grid) {
-        const SuraNamesFile names;
-        std::string rows;
-        for (int r = 1; r < grid->RowCount(); ++r) {
-            if (grid->Cell(0, r) != QString::number(r)) return rows + " bad row number";
-            int sura = 1;
-            while (sura <= 114 && names.Name(sura) != grid->Cell(1, r)) ++sura;
-            rows += (rows.empty() ? "" : " ") + std::to_string(sura) + ":" +
-                    grid->Cell(2, r).toStdString();
-        }
-        return rows;
-    }
 
     std::unique_ptr<DiscBuilder> disc;
     std::vector<std::vector<std::string>> suras = std::vector<std::vector<std::string>>(114);
@@ -93,6 +81,12 @@ class QuranSearchTest : public ScreenTest {
 };
 
 }  // namespace
+
+TEST(QuranSearchForm, TrimsAndUpperCasesOnlyAsciiLetters) {
+    EXPECT_EQ(SearchForm(" \t\r\nabc Xyz\x01 "), "ABC XYZ");
+    // Bytes above 127 stay: no Arabic letter of code page 1256 is a Latin one.
+    EXPECT_EQ(SearchForm("\xE1\xE3 a\xE0"), "\xE1\xE3 A\xE0");
+}
 
 TEST_F(QuranSearchTest, ListsEachAyaOnceAndKeepsTheRowsWhenNothingIsFound) {
     LanguageIndex = 2;  // the screen's pictures are always those of language 1
@@ -107,7 +101,7 @@ TEST_F(QuranSearchTest, ListsEachAyaOnceAndKeepsTheRowsWhenNothingIsFound) {
     TypeAndEnter(s->Memo1, "  " + QString::fromUtf8(kBook) + " ");
     EXPECT_EQ(s->Memo1->text(), QString::fromUtf8(kBook));
     EXPECT_EQ(s->lblresult->text(), QString::fromUtf8("التكرار= 4"));
-    EXPECT_EQ(Rows(s->grdresult), "2:2 2:3 3:5 114:6");
+    EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6");
     EXPECT_TRUE(s->isEnabled());
     EXPECT_EQ(s->window()->focusWidget(), s->Memo1);
 
@@ -117,13 +111,13 @@ TEST_F(QuranSearchTest, ListsEachAyaOnceAndKeepsTheRowsWhenNothingIsFound) {
         s->Memo1->setText(QString::fromUtf8(word));
         Click(s->Button(1));
         EXPECT_EQ(s->lblresult->text(), kNotFound) << word;
-        EXPECT_EQ(Rows(s->grdresult), "2:2 2:3 3:5 114:6") << word;
+        EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6") << word;
     }
     // Latin letters regardless of case; a new search replaces the rows.
     TypeAndEnter(s->Memo1, "light");
-    EXPECT_EQ(Rows(s->grdresult), "5:1 24:35");
+    EXPECT_EQ(ResultRows(s->grdresult), "5:1 24:35");
     TypeAndEnter(s->Memo1, "?");
-    EXPECT_EQ(Rows(s->grdresult), "9:1");
+    EXPECT_EQ(ResultRows(s->grdresult), "9:1");
 
     // Tab runs from the box to the list, on to the buttons (the first shows
     // its focus picture, the arrows move it, Enter clicks it) and back.
@@ -202,11 +196,11 @@ TEST_F(QuranSearchTest, ADamagedTextFileStopsWithAnErrorAndTheScreenStaysUsable)
         EXPECT_NE(Errors().back().find("Read error in file"), std::string::npos) << Errors().back();
         EXPECT_TRUE(s->isEnabled());
         EXPECT_EQ(s->window()->focusWidget(), s->Memo1);
-        EXPECT_EQ(Rows(s->grdresult), "5:1 24:35");
+        EXPECT_EQ(ResultRows(s->grdresult), "5:1 24:35");
     }
     disc->write("data/11", good);
     TypeAndEnter(s->Memo1, QString::fromUtf8(kBook));
-    EXPECT_EQ(Rows(s->grdresult), "2:2 2:3 3:5 114:6");
+    EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6");
 }
 
 TEST_F(QuranSearchTest, WithoutItsSkinTheScreenStillSearchesAndEscapeLeavesIt) {
@@ -216,7 +210,7 @@ TEST_F(QuranSearchTest, WithoutItsSkinTheScreenStillSearchesAndEscapeLeavesIt) {
     expectedErrors = 1;
     EXPECT_TRUE(s->ButtonList.empty());
     TypeAndEnter(s->Memo1, "light");
-    EXPECT_EQ(Rows(s->grdresult), "5:1 24:35");
+    EXPECT_EQ(ResultRows(s->grdresult), "5:1 24:35");
     Key(s->grdresult, Qt::Key_Escape);
     platform::processPendingEvents();
     EXPECT_FALSE(frm_qurans);

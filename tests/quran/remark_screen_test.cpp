@@ -8,13 +8,13 @@
 #include "platform/paths.h"
 #include "platform/string_grid.h"
 #include "quran/remarks_file.h"
-#include "quran/sura_names.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_remark.h"
 #include "shell/app_sections.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "skin/unt_main.h"
+#include "result_rows.h"
 #include "support/disc_builder.h"
 #include "support/screen_test.h"
 
@@ -45,18 +45,6 @@ class RemarkScreenTest : public ScreenTest {
         platform::processPendingEvents();
         return frm_remark;
     }
-    /// The rows as "sura-name-matches:aya", e.g. "2:255 36:1".
-    static std::string Rows(const platform::StringGrid* grid) {
-        const SuraNamesFile names;
-        std::string rows;
-        for (int r = 1; r < grid->RowCount(); ++r) {
-            int sura = 0;
-            while (sura < 115 && names.Name(sura) != grid->Cell(1, r)) ++sura;
-            rows += (rows.empty() ? "" : " ") + grid->Cell(0, r).toStdString() + "=" +
-                    std::to_string(sura) + ":" + grid->Cell(2, r).toStdString();
-        }
-        return rows;
-    }
 
     std::unique_ptr<DiscBuilder> disc;
     size_t expectedErrors = 0;
@@ -69,7 +57,7 @@ TEST_F(RemarkScreenTest, DeletingRenumbersTheRestAndTheLastReturnsToTheMenu) {
     Tfrm_remark* screen = Open();
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->parentWidget(), HubArea());
-    EXPECT_EQ(Rows(screen->grdresult), "1=2:255 2=36:1 3=18:10");
+    EXPECT_EQ(ResultRows(screen->grdresult), "2:255 36:1 18:10");
     EXPECT_EQ(screen->grdresult->Row(), 1);
 
     // The middle one: the third moves down, its old keys stay behind.
@@ -78,13 +66,13 @@ TEST_F(RemarkScreenTest, DeletingRenumbersTheRestAndTheLastReturnsToTheMenu) {
     EXPECT_EQ(File(),
               "[remarks]\r\ncount=2\r\nsora1=2\r\naya1=255\r\nsora2=18\r\naya2=10\r\n"
               "sora3=18\r\naya3=10\r\n");
-    EXPECT_EQ(Rows(screen->grdresult), "1=2:255 2=18:10");
+    EXPECT_EQ(ResultRows(screen->grdresult), "2:255 18:10");
     EXPECT_EQ(screen->RemarkCount, 2);
 
     // The Delete key in the grid does the same, on the current row (row 1).
     screen->grdresult->setFocus();
     Key(screen->grdresult, Qt::Key_Delete);
-    EXPECT_EQ(Rows(screen->grdresult), "1=18:10");
+    EXPECT_EQ(ResultRows(screen->grdresult), "18:10");
     Click(screen->Button(3));
     platform::processPendingEvents();
     EXPECT_FALSE(frm_remark);
