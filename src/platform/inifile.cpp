@@ -57,10 +57,10 @@ bool keyOf(std::string_view line, std::string_view& key, std::string_view& value
     return true;
 }
 
-}  // namespace
-
-std::string iniRead(std::string_view text, std::string_view section, std::string_view key,
-                    const std::string& def) {
+// Calls `found(key, value)` for the keys of the first section named
+// `section`, in order, until it returns true; the value is unquoted and cut.
+template <class F>
+void forEachKey(std::string_view text, std::string_view section, F found) {
     bool inSection = false;
     for (const Line& l : splitLines(text)) {
         std::string_view line = text.substr(l.begin, l.end - l.begin);
@@ -72,13 +72,35 @@ std::string iniRead(std::string_view text, std::string_view section, std::string
             continue;
         }
         std::string_view k, v;
-        if (inSection && keyOf(line, k, v) && sameText(k, key)) {
+        if (inSection && keyOf(line, k, v)) {
             if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
                 v = v.substr(1, v.size() - 2);
-            return std::string(v.substr(0, kMaxValue));
+            if (found(k, v.substr(0, kMaxValue))) return;
         }
     }
-    return def;
+}
+
+}  // namespace
+
+std::string iniRead(std::string_view text, std::string_view section, std::string_view key,
+                    const std::string& def) {
+    std::string value = def;
+    forEachKey(text, section, [&](std::string_view k, std::string_view v) {
+        if (!sameText(k, key)) return false;
+        value = std::string(v);
+        return true;
+    });
+    return value;
+}
+
+std::vector<std::pair<std::string, std::string>> iniSection(std::string_view text,
+                                                            std::string_view section) {
+    std::vector<std::pair<std::string, std::string>> keys;
+    forEachKey(text, section, [&](std::string_view k, std::string_view v) {
+        keys.emplace_back(k, v);
+        return false;
+    });
+    return keys;
 }
 
 std::string iniWrite(std::string_view text, std::string_view section, std::string_view key,

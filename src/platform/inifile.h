@@ -5,6 +5,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -13,6 +15,12 @@ namespace platform {
 /// cut to 2047 characters; `def` when the section or key is missing.
 std::string iniRead(std::string_view text, std::string_view section, std::string_view key,
                     const std::string& def);
+
+/// Every key of `section` in `text` with its value, in the order of the
+/// file, each read as iniRead reads it (a key that occurs twice is listed
+/// twice: the first one is what iniRead gives).
+std::vector<std::pair<std::string, std::string>> iniSection(std::string_view text,
+                                                            std::string_view section);
 
 /// Returns `text` with `key` in `section` set to `value`: the first matching
 /// key line is replaced, a missing key is added at the end of its section, a

@@ -1,10 +1,14 @@
 #include "quran/remarks_file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <map>
 #include <cstdint>
 #include <set>
 #include <string_view>
 
+#include "quran/quran_files.h"
 #include "platform/error.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
@@ -13,6 +17,7 @@
 namespace {
 
 constexpr const char* kSection = "remarks";
+constexpr int kMostRemarks = kQuranAyaCount;  // one per aya at most
 
 // The numbers i for which some line of the text names a key "sora<i>". Only
 // those remarks can hold a sura, so a damaged "count" never makes the
@@ -73,4 +78,37 @@ bool AddRemark(int sura, int aya) {
     ini.writeString(kSection, "sora" + n, std::to_string(sura));
     ini.writeString(kSection, "aya" + n, std::to_string(aya));
     return true;
+}
+
+std::vector<StoredRemark> ReadRemarks() {
+    const std::string name = RemarksFileName();
+    const std::string text = platform::fileExists(name) ? platform::readFile(name) : "";
+    // The section is read once; a key read as often as there are remarks
+    // would cost the square of their number.
+    std::map<std::string, std::string> values;  // key in lower case -> value
+    for (auto& [key, value] : platform::iniSection(text, kSection)) {
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        values.emplace(std::move(key), std::move(value));  // the first one counts
+    }
+    auto read = [&values](const std::string& key) {
+        auto it = values.find(key);
+        return it == values.end() ? std::string("0") : it->second;
+    };
+    const int count = platform::strToInt(read("count"));
+    std::vector<StoredRemark> remarks;
+    for (int i = 1; i <= std::min(count, kMostRemarks); ++i) {
+        const std::string n = std::to_string(i);
+        remarks.push_back({read("sora" + n), read("aya" + n)});
+    }
+    return remarks;
+}
+
+void WriteRemarksAfterRemoval(const std::vector<StoredRemark>& remarks, size_t removed) {
+    platform::IniFile ini(RemarksFileName());
+    ini.writeString(kSection, "count", std::to_string(remarks.size()));
+    for (size_t k = removed; k < remarks.size(); ++k) {
+        const std::string n = std::to_string(k + 1);
+        ini.writeString(kSection, "sora" + n, remarks[k].sura);
+        ini.writeString(kSection, "aya" + n, remarks[k].aya);
+    }
 }

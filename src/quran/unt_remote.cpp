@@ -5,6 +5,8 @@
 #include "quran/number_field.h"
 #include "quran/remarks_file.h"
 #include "quran/unt_quran.h"
+#include "quran/unt_quranp.h"
+#include "quran/unt_qurans.h"
 #include "shell/globals.h"
 
 QPointer<Tfrm_remote> frm_remote;
@@ -89,9 +91,13 @@ void Tfrm_remote::SearchButton() {
     OpenQuranSearch();
 }
 
-void Tfrm_remote::OpenQuranSearch() {}
+void Tfrm_remote::OpenQuranSearch() {
+    platform::createForm(frm_qurans)->showModal();
+}
 
-void Tfrm_remote::OpenQuranPhotos() {}
+void Tfrm_remote::OpenQuranPhotos() {
+    platform::createForm(frm_quranp)->showModal();
+}
 
 void Tfrm_remote::AddRemarkButton() {
     AddRemark(CurrentSura, CurrentAya);

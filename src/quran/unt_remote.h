@@ -25,11 +25,9 @@ class Tfrm_remote : public SkinScreen {
     /// Button 1: pauses a running recitation, then opens the Quran search.
     void SearchButton();
 
-    /// Opens the Quran search screen modally over the viewer. The search
-    /// screen is not part of the program yet: this does nothing for now.
+    /// Opens the Quran search screen modally over the viewer.
     void OpenQuranSearch();
-    /// Button 8: opens the Quran photo screen modally. Not part of the
-    /// program yet: this does nothing for now.
+    /// Button 8: opens the Quran photo screen modally.
     void OpenQuranPhotos();
 
     /// The viewer this panel drives.

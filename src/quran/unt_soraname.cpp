@@ -4,10 +4,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "platform/codepage.h"
 #include "platform/guard.h"
-#include "platform/inifile.h"
-#include "platform/paths.h"
+#include "quran/sura_names.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "shell/globals.h"
@@ -83,10 +81,8 @@ void Tfrm_soraname::formCreate() {
     FocusedButton = 0;
     BuildButtons(true);
 
-    // The names file is read once for the whole list; like every INI read, a
-    // missing file or key gives an empty name.
-    const std::string namesFile = DataDir + "names" + std::to_string(LanguageIndex) + ".ini";
-    const std::string names = platform::fileExists(namesFile) ? platform::readFile(namesFile) : "";
+    // The names file is read once for the whole list.
+    const SuraNamesFile names;
 
     QFont font("Simplified Arabic");
     font.setPixelSize(16);  // 12 points on the program's 96-dpi display
@@ -111,8 +107,7 @@ void Tfrm_soraname::formCreate() {
         label->setGeometry(left, top, kLabelWidth, kLabelHeight);
         label->onMouseMove = [this, label] { LabelMouseMove(LabelNumber(label)); };
         label->onClick = [this, label] { LabelClick(LabelNumber(label)); };
-        label->setText(
-            platform::toUnicode(platform::iniRead(names, "soraname", std::to_string(i), "")));
+        label->setText(names.Name(i));
         label->show();
     }
 }

@@ -2,10 +2,12 @@
 
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
+#include "quran/unt_remark.h"
 #include "shell/sections.h"
 
 void RegisterAppSections() {
     // Sections register here as their screens are built.
     RegisterSection(1, OpenQuranSection);
     RegisterSection(2, OpenCommentarySection);
+    RegisterSection(12, OpenRemarkSection);
 }

@@ -1,6 +1,7 @@
 #include "skin/skin_screen.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QFocusEvent>
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
@@ -199,4 +200,34 @@ bool SkinScreen::ButtonEnabled(int n) const {
     if (n < 1 || n > static_cast<int>(ButtonList.size())) return false;
     ImageButton* b = ButtonList[static_cast<size_t>(n - 1)];
     return b && b->isEnabled();
+}
+
+void SkinScreen::TabReachesButtons() {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void SkinScreen::showEvent(QShowEvent* e) {
+    platform::Form::showEvent(e);
+    if (!FirstFocus) return;
+    // After the caller's own focus call (a modal screen takes the focus itself).
+    QPointer<QWidget> first(FirstFocus);
+    QMetaObject::invokeMethod(
+        this,
+        [first] {
+            if (first) first->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void SkinScreen::focusInEvent(QFocusEvent* e) {
+    platform::Form::focusInEvent(e);
+    const bool tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    if (tab && focusPolicy() == Qt::TabFocus && FocusedButton == 0)
+        platform::guarded([this] { KeyPressed(Qt::Key_Down, Qt::NoModifier); });
+}
+
+void SkinScreen::focusOutEvent(QFocusEvent* e) {
+    platform::Form::focusOutEvent(e);
+    const bool tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    if (tab && focusPolicy() == Qt::TabFocus) platform::guarded([this] { Reset(); });
 }

@@ -70,7 +70,19 @@ class SkinScreen : public platform::Form {
     std::vector<ImageButton*> ButtonList;
     int FocusedButton = 0;
 
+    /// Lets the Tab key reach the buttons: the screen itself becomes a stop
+    /// of the Tab chain after its fields and lists; arriving there shows the
+    /// focus picture of the first button (the arrows move it, Enter clicks
+    /// it), tabbing on puts it back up.
+    void TabReachesButtons();
+    /// The control that takes the keyboard focus when the screen appears.
+    QWidget* FirstFocus = nullptr;
+
   protected:
+    void showEvent(QShowEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
     /// What a click on button n does.
     virtual void ButtonClick(int n) {}
     /// Whether releasing the mouse on button n shows its focus picture.

@@ -47,6 +47,16 @@ TEST(IniRead, FollowsThePrivateProfileRules) {
     EXPECT_EQ(iniRead("[a]\nk=v", "a", "k", ""), "v");
     // Values are cut to 2047 characters.
     EXPECT_EQ(iniRead("[a]\nk=" + std::string(3000, 'z'), "a", "k", "").size(), 2047u);
+
+    // A whole section at once, each key as iniRead reads it.
+    using Keys = std::vector<std::pair<std::string, std::string>>;
+    const Keys keys = platform::iniSection(text, "settings");
+    ASSERT_EQ(keys.size(), 7u);
+    EXPECT_EQ(keys[0], (Keys::value_type{"Settings_Doaa", "1"}));
+    EXPECT_EQ(keys[1], (Keys::value_type{"settings_doaa", "2"}));
+    EXPECT_EQ(keys[2].second, "  a b  ");
+    EXPECT_EQ(platform::iniSection(text, "other"), (Keys{{"other_key", "4"}}));
+    EXPECT_TRUE(platform::iniSection(text, "missing").empty());
 }
 
 TEST(IniWrite, ChangesOneKeyAndKeepsEveryOtherByte) {

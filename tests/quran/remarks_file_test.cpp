@@ -1,5 +1,9 @@
-// Adding remarks to the remarks file on drive C.
+// Adding and deleting remarks in the remarks file on drive C.
 #include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -53,6 +57,42 @@ TEST_F(Remarks, StaleKeysAboveCountAndDamagedCounts) {
     EXPECT_NE(file().find("sora2000000001=5"), std::string::npos);
     setFile("count=2147483647\r\n");
     EXPECT_FALSE(AddRemark(5, 7));
+}
+
+TEST_F(Remarks, AKillDuringADeletionLeavesAFileThatLoads) {
+    // Each key is written on its own and atomically: wherever the writing
+    // stops, the file reads as a list of numbers, the old count or the new.
+    std::string keys = "count=120\r\n";
+    std::vector<StoredRemark> list;
+    for (int i = 1; i <= 120; ++i) {
+        keys += "sora" + std::to_string(i) + "=" + std::to_string(i % 114 + 1) + "\r\naya" +
+                std::to_string(i) + "=" + std::to_string(i % 7 + 1) + "\r\n";
+        list.push_back({std::to_string(i % 114 + 1), std::to_string(i % 7 + 1)});
+    }
+    list.erase(list.begin());
+    for (int delayUs : {0, 2000, 5000, 10000, 20000, 40000}) {
+        setFile(keys);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            try {
+                WriteRemarksAfterRemoval(list, 0);
+            } catch (...) {
+            }
+            _exit(0);
+        }
+        usleep(static_cast<useconds_t>(delayUs));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        std::vector<StoredRemark> back;
+        ASSERT_NO_THROW(back = ReadRemarks()) << delayUs;
+        EXPECT_TRUE(back.size() == 119 || back.size() == 120) << back.size();
+        for (const StoredRemark& r : back) {
+            int n = 0;
+            EXPECT_TRUE(platform::tryStrToInt(r.sura, n) && platform::tryStrToInt(r.aya, n))
+                << r.sura << " " << r.aya;
+        }
+    }
 }
 
 }  // namespace

@@ -9,9 +9,11 @@
 #include "platform/paths.h"
 #include "quran/remarks_file.h"
 #include "quran/unt_quran.h"
+#include "quran/unt_qurans.h"
 #include "quran/unt_remote.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
+#include "support/disc_builder.h"
 #include "support/screen_test.h"
 
 namespace {
@@ -202,12 +204,24 @@ TEST_F(RemotePanelTest, RemarkButtonStoresEachAyaOnce) {
 }
 
 TEST_F(RemotePanelTest, SearchButtonPausesAndPlayResumes) {
+    DiscBuilder disc("remote-search");
+    disc.skin("qurans", 1, 800, 600, {"100, 550", "200, 550", "300, 550"});
+    disc.linkTo(TestDiscFolder());
+    platform::setDrive('D', disc.root());
+    // The search screen closed without a choice leaves the recitation paused.
+    auto searchAndClose = [this] {
+        Click(panel->Button(1));
+        ASSERT_TRUE(frm_qurans && frm_qurans->isModalForm());
+        Click(frm_qurans->Button(2));
+        platform::processPendingEvents();
+        EXPECT_FALSE(frm_qurans);
+    };
     Advance(500);
     ASSERT_FALSE(panel->ButtonEnabled(2));  // reciting
-    Click(panel->Button(1));
+    searchAndClose();
     ExpectEnabled({2}, {3, 4});
     const int paused = viewer->Core->mci1->Position();
-    Click(panel->Button(1));  // again while paused: the player stays paused
+    searchAndClose();  // again while paused: the player stays paused
     Advance(1000);
     EXPECT_EQ(viewer->Core->mci1->Position(), paused);
 

@@ -25,19 +25,24 @@ static fs::path relPath(const fs::path& root, std::string relative) {
 }
 
 namespace {
-// Links every entry of folder `from` into the real folder `to`.
-void linkEntries(const fs::path& from, const fs::path& to) {
+// Links every entry of folder `from` that the folder `to` lacks; folders that
+// both have are linked entry by entry.
+void linkMissing(const fs::path& from, const fs::path& to) {
     fs::create_directories(to);
-    for (const auto& entry : fs::directory_iterator(from))
-        fs::create_symlink(entry.path(), to / entry.path().filename());
+    for (const fs::directory_entry& e : fs::directory_iterator(from)) {
+        const fs::path mine = to / e.path().filename();
+        if (!fs::exists(fs::symlink_status(mine)))
+            fs::create_symlink(e.path(), mine);
+        else if (e.is_directory() && fs::is_directory(mine) && !fs::is_symlink(mine))
+            linkMissing(e.path(), mine);
+    }
 }
 }  // namespace
 
 void DiscBuilder::linkTo(const fs::path& disc) {
     // Folders are linked whole; one becomes a real folder of links as soon as
     // a file below it is written or removed (unlink()).
-    fs::remove_all(root_);
-    linkEntries(disc, root_);
+    linkMissing(disc, root_);
 }
 
 void DiscBuilder::unlink(const fs::path& path) {
@@ -47,7 +52,7 @@ void DiscBuilder::unlink(const fs::path& path) {
         if (!fs::is_symlink(at) || !fs::is_directory(at)) continue;
         const fs::path target = fs::read_symlink(at);
         fs::remove(at);
-        linkEntries(target, at);
+        linkMissing(target, at);
     }
 }
 

@@ -15,8 +15,10 @@ class DiscBuilder {
 
     const std::filesystem::path& root() const { return root_; }
 
-    /// Makes this disc a copy of `disc` (a folder holding velk_quran) made of
-    /// symbolic links, so that a test can remove or replace single files.
+    /// Makes everything of the disc folder `disc` (velk_quran\ and the
+    /// recordings beside it) appear in this one too, as symbolic links,
+    /// except what this one holds itself: a disc that differs from another in
+    /// a few files. Files written or removed afterwards never touch `disc`.
     void linkTo(const std::filesystem::path& disc);
 
     /// Writes a file below velk_quran\ (path with backslashes or slashes),

@@ -1,6 +1,7 @@
 #include "support/screen_test.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdlib>
 #include <filesystem>
@@ -89,6 +90,13 @@ void ScreenTest::Click(QWidget* w, QPoint at) {
     MouseMove(w, at);
     MouseDown(w, at);
     MouseUp(w, at);
+}
+
+void ScreenTest::Key(QWidget* w, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
 }
 
 bool SameImage(const QImage& a, const QImage& b) {

@@ -29,6 +29,9 @@ class ScreenTest : public ::testing::Test {
     /// Move, press and release: the sequence of a real click.
     static void Click(QWidget* w, QPoint at = {-1, -1});
 
+    /// A key pressed and released on a widget, with the text it types.
+    static void Key(QWidget* w, int key, const QString& text = {});
+
     /// Messages shown in the error box since the test began.
     std::vector<std::string>& Errors();
 

@@ -1,0 +1,34 @@
+#include "quran/quran_files.h"
+#include "quran/indexed_text_file.h"
+
+namespace {
+constexpr uint64_t kRecordBytes = 10;
+constexpr uint64_t kDirectoryEntryBytes = 5;
+constexpr uint64_t kTextOffset = 2;  // then the length, 4 bytes on
+}  // namespace
+
+IndexedTextFile::IndexedTextFile(const std::string& windowsPath) : file_(windowsPath) {}
+
+std::string IndexedTextFile::Record(int n) {
+    if (n < 1) file_.fail();
+    return RecordAt(static_cast<uint64_t>(n - 1) * kRecordBytes);
+}
+
+uint64_t IndexedTextFile::FirstAyaRecord(int sura) {
+    if (sura < 1 || sura > kSuraCount) file_.fail();
+    file_.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
+    return file_.readU32();
+}
+
+std::string IndexedTextFile::AyaText(uint64_t firstRecord, int aya) {
+    if (aya < 1) file_.fail();
+    return RecordAt(firstRecord + static_cast<uint64_t>(aya - 1) * kRecordBytes);
+}
+
+std::string IndexedTextFile::RecordAt(uint64_t offset) {
+    file_.seek(offset + kTextOffset);
+    const uint64_t text = file_.readU32();
+    const uint64_t length = file_.readU32();
+    file_.seek(text);
+    return file_.readBytes(length);
+}

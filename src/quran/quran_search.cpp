@@ -1,0 +1,65 @@
+#include "quran/quran_search.h"
+
+#include <QList>
+
+#include "platform/binfile.h"
+#include "platform/codepage.h"
+#include "quran/indexed_text_file.h"
+#include "quran/quran_files.h"
+#include "shell/globals.h"
+
+namespace {
+
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+std::string SearchForm(std::string_view bytes) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) < 33; };
+    size_t b = 0, e = bytes.size();
+    while (b < e && blank(bytes[b])) ++b;
+    while (e > b && blank(bytes[e - 1])) --e;
+    std::string out(bytes.substr(b, e - b));
+    for (char& c : out) c = upperAscii(c);
+    return out;
+}
+
+bool SearchWordOf(const QString& typed, std::string& word) {
+    std::string bytes;
+    for (char32_t ch : typed.toUcs4()) {
+        const char byte = platform::unicodeToByte(ch);
+        if (byte == '?' && ch != U'?') return false;
+        bytes += byte;
+    }
+    word = SearchForm(bytes);
+    return true;
+}
+
+std::vector<QuranHit> FindAyasContaining(const std::string& word) {
+    if (word.empty()) return {};
+    IndexedTextFile text(DataDir + "11");
+    platform::BinaryFile ayaCount(DataDir + "aya_count");
+    return FindAyasContaining(text, ayaCount, word);
+}
+
+std::vector<QuranHit> FindAyasContaining(IndexedTextFile& text, platform::BinaryFile& ayaCount,
+                                         const std::string& word) {
+    std::vector<QuranHit> hits;
+    if (word.empty()) return hits;
+    std::string aya;
+    for (int s = 1; s <= kSuraCount; ++s) {
+        const uint64_t first = text.FirstAyaRecord(s);
+        int recordSura = 0;
+        const int count = ReadSuraAyaCount(ayaCount, s, recordSura);
+        for (int a = 1; a <= count; ++a) {
+            // Trimming the text cannot change whether a trimmed word occurs
+            // in it; only the letters are upper-cased.
+            aya = text.AyaText(first, a);
+            for (char& c : aya) c = upperAscii(c);
+            if (aya.find(word) != std::string::npos) hits.push_back({s, a});
+        }
+    }
+    return hits;
+}

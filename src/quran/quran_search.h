@@ -1,0 +1,38 @@
+// Word search over the Quran's aya text ("11", indexed by sura, with the aya
+// counts of "aya_count"): every aya whose text contains the word, once per aya.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IndexedTextFile;
+namespace platform {
+class BinaryFile;
+}
+
+/// An aya that contains the searched word.
+struct QuranHit {
+    int sura = 0;
+    int aya = 0;
+};
+
+/// The form in which a word or a text is compared: leading and trailing bytes
+/// below 33 (blanks and control characters) removed and the ASCII letters a-z
+/// upper-cased; every other byte, the Arabic ones included, stays as it is.
+std::string SearchForm(std::string_view bytes);
+
+/// The word typed into the search box as code page 1256 text in search form.
+/// False when it holds a character the code page cannot hold: such a word
+/// occurs nowhere (it must not match a literal '?').
+bool SearchWordOf(const QString& typed, std::string& word);
+
+/// Every aya of suras 1..114 whose text contains `word` (in search form) as a
+/// byte string, in Quran order. An empty word is found nowhere. The text file
+/// stays open for the whole search; each sura's aya count is read from
+/// "aya_count". A damaged file raises its read error.
+std::vector<QuranHit> FindAyasContaining(const std::string& word);
+/// The same over open files: the aya text and the aya counts.
+std::vector<QuranHit> FindAyasContaining(IndexedTextFile& text, platform::BinaryFile& ayaCount,
+                                         const std::string& word);
