@@ -59,6 +59,23 @@ void ErrorBox::showAndWait(const std::string& message) {
     box.exec();
 }
 
+void ErrorBox::inform(const std::string& message) {
+    if (recording || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        informed().push_back(message);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationName(),
+                                QString::fromUtf8(message.c_str()), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+std::vector<std::string>& ErrorBox::informed() {
+    static std::vector<std::string> notes;
+    return notes;
+}
+
 void ErrorBox::setRecording(bool on) {
     recording = on;
 }

@@ -23,6 +23,11 @@ class ErrorBox {
     /// waits until the user closes the box: for an error that ends the program.
     static void showAndWait(const std::string& message);
 
+    /// Tells the user something that is not an error (an information box; in
+    /// tests it is kept in informed()).
+    static void inform(const std::string& message);
+    static std::vector<std::string>& informed();
+
     /// Switches to recording: messages are kept in recorded() instead of shown.
     static void setRecording(bool on);
     static std::vector<std::string>& recorded();
