@@ -8,7 +8,7 @@ pkgs=(
   libjpeg62-turbo-dev libmpv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  ffmpeg xvfb xauth xdotool imagemagick sox
+  ffmpeg xvfb xauth x11-utils xdotool imagemagick sox
   fonts-hosny-amiri fonts-kacst fonts-noto-core fonts-dejavu-core
 )
 missing=()

@@ -1,6 +1,7 @@
 #include "support/screen_test.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdlib>
 #include <filesystem>
@@ -40,6 +41,7 @@ void ScreenTest::SetUp() {
     display->resize(1024, 768);
     display->show();
     platform::setDisplayArea(display.get());
+    platform::routeKeys([] { platform::terminateApplication(); });
 }
 
 void ScreenTest::TearDown() {
@@ -89,6 +91,21 @@ void ScreenTest::Click(QWidget* w, QPoint at) {
     MouseMove(w, at);
     MouseDown(w, at);
     MouseUp(w, at);
+}
+
+void ScreenTest::Key(int key, Qt::KeyboardModifiers modifiers) {
+    if (!display->isActiveWindow()) {
+        display->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (!target) target = display.get();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target,
+                            &release);
+    platform::processPendingEvents();
 }
 
 bool SameImage(const QImage& a, const QImage& b) {

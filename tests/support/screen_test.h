@@ -29,6 +29,10 @@ class ScreenTest : public ::testing::Test {
     /// Move, press and release: the sequence of a real click.
     static void Click(QWidget* w, QPoint at = {-1, -1});
 
+    /// A key pressed and released as on the keyboard: to the widget with the
+    /// focus, or to the display's window when none has it.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
     /// Messages shown in the error box since the test began.
     std::vector<std::string>& Errors();
 
