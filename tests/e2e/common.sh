@@ -26,27 +26,43 @@ fail() {
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended early"; }
 shoot() { import -display "$display" -window root "$work/shot.png" 2>/dev/null; }
 
-# Xvfb picks a free display itself and tells its number; the display counts
-# as started once it accepts a client.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 "${SCREEN}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 20 -u "$fd" number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-display=":$number"
-for _ in $(seq 100); do
-  xdpyinfo -display "$display" >/dev/null 2>"$work/xdpyinfo.log" && break
-  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb ended"; cat "$work/xvfb.log"; exit 1; }
-  sleep 0.1
-done
-xdpyinfo -display "$display" >/dev/null 2>&1 ||
-  { echo "Xvfb on $display takes no clients"; cat "$work/xdpyinfo.log" "$work/xvfb.log"; exit 1; }
-export DISPLAY=$display
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
-xdotool mousemove 0 0  # the pointer rests on the black border, off every button
-: >"$work/app.log"
-ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
-app=$!
+
+# Starts Xvfb, which picks a free display itself and tells its number, and
+# the program on it. Xvfb servers that start at the same moment can take the
+# same display from each other, so the tests start theirs one at a time: the
+# lock is held until the program's window is on the display.
+start() {
+  local fd number i
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "${SCREEN}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb=$!
+  read -r -t 20 -u "$fd" number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  display=":$number"
+  export DISPLAY=$display
+  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdotool mousemove 0 0 # the pointer rests in a corner, off every button
+  : >"$work/app.log"
+  ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
+  app=$!
+  for i in $(seq 200); do
+    xdotool search --pid "$app" >/dev/null 2>&1 && return 0
+    kill -0 "$app" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+exec {lock}>"${TMPDIR:-/tmp}/zafirel-e2e-xvfb.lock"
+flock -w 120 "$lock" || { echo "another test holds the display lock"; exit 1; }
+for attempt in 1 2 3; do
+  start && break
+  echo "the program did not come up on $display (attempt $attempt):"; cat "$work/app.log"
+  kill "$app" "$xvfb" 2>/dev/null || true
+  wait "$app" "$xvfb" 2>/dev/null || true
+  [ "$attempt" = 3 ] && exit 1
+done
+flock -u "$lock"
 
 # The program's display is scaled up uniformly to fill the screen and centred.
 read -r scale offx offy < <(awk -v s="$SCREEN" 'BEGIN {
