@@ -41,7 +41,7 @@ round() {
     wait_for_menu >/dev/null
     sleep 0.5
     "use_$use"
-    if [ -n "${SHOTS:-}" ]; then shoot && cp "$work/shot.png" "$SHOTS/$use.png"; fi
+    if [ -n "${SHOTS:-}" ]; then shoot && convert "$shot" "$SHOTS/$use.png"; fi
     case $how in
       ctrl+q) quit_with_keys ;;
       *)

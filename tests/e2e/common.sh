@@ -7,6 +7,7 @@
 set -euo pipefail
 SCREEN=${SCREEN:-1024x768}
 work=$(mktemp -d)
+shot=$work/shot.ppm # the last screenshot, uncompressed: polls are quick
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -17,14 +18,14 @@ trap cleanup EXIT
 fail() {
   echo "$1"
   echo "--- program output:"; cat "$work/app.log"
-  if [ -f "$work/shot.png" ]; then
-    cp "$work/shot.png" "${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
+  if [ -f "$shot" ]; then
+    convert "$shot" "${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
     echo "last screenshot: ${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
   fi
   exit 1
 }
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended early"; }
-shoot() { import -display "$display" -window root "$work/shot.png" 2>/dev/null; }
+shoot() { import -display "$display" -window root "$shot" 2>/dev/null; }
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
@@ -86,7 +87,7 @@ differs_from() {
   local region=$1 picture=$2 w h x y small
   IFS='x+' read -r w h x y <<<"$region"
   small="$(((w + 7) / 8))x$(((h + 7) / 8))!"
-  convert "$work/shot.png" -crop "$(sz "$w")x$(sz "$h")+$(sx "$x")+$(sy "$y")" +repage \
+  convert "$shot" -crop "$(sz "$w")x$(sz "$h")+$(sx "$x")+$(sy "$y")" +repage \
     -resize "$small" "$work/region.png"
   convert "$picture" -resize "$small" "$work/picture.png"
   (compare -metric RMSE "$work/region.png" "$work/picture.png" null: 2>&1 || true) |
@@ -124,16 +125,18 @@ menu=$(skin_folder main)
 [ -d "$menu" ] || fail "no main menu on $DISC"
 convert "$menu/main.jpg" -crop 1024x140+0+0 +repage "$work/ref.png"
 
-# Waits for a region of the display to show a picture, up to `tries` seconds.
+# Waits for a region of the display to show a picture, up to `seconds`,
+# looking at the screen several times a second.
 wait_for() {
-  local region=$1 picture=$2 what=$3 tries=${4:-60} i rmse=""
-  for i in $(seq "$tries"); do
-    sleep 1
+  local region=$1 picture=$2 what=$3 seconds=${4:-60} rmse=""
+  local start=$SECONDS
+  while [ $((SECONDS - start)) -lt "$seconds" ]; do
+    sleep 0.25
     alive
     shoot || continue
     rmse=$(differs_from "$region" "$picture")
     if below "$rmse" 0.03; then
-      echo "$what shown after ${i} s (difference $rmse)"
+      echo "$what shown after $((SECONDS - start)) s (difference $rmse)"
       return 0
     fi
   done

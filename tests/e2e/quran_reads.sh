@@ -19,7 +19,7 @@ click_at "$bx" "$by"
 page="280x437+$((112 + 256 + 49))+$((84 + 70 + 33))"
 # Bounding box and count of the marked (red) pixels on the page: "WxH+X+Y N".
 marks() {
-  convert "$work/shot.png" -crop "$page" +repage -fuzz 40% \
+  convert "$shot" -crop "$page" +repage -fuzz 40% \
     -fill black +opaque red -fill white -opaque red "$work/mask.png"
   local count box
   count=$(convert "$work/mask.png" -format '%[fx:round(mean*w*h)]' info:)

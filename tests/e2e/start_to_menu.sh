@@ -9,14 +9,14 @@ source "$(dirname "$0")/common.sh"
 # The logo: 824 by 591, in the middle of the black display.
 logo=$(dirname "$0")/../../src/shell/assets/logo.jpg
 wait_for 824x591+100+88 "$logo" "logo" 30
-border=$(convert "$work/shot.png" -crop "$(($(sx 100) - 1))x$(sy 768)+0+0" +repage \
+border=$(convert "$shot" -crop "$(($(sx 100) - 1))x$(sy 768)+0+0" +repage \
   -format '%[fx:maxima]' info:)
 below "$border" 0.1 || fail "the logo is not on black (brightest beside it: $border)"
 
 wait_for_menu
 # The menu fills the screen's height or width and is centred on it: the part
 # of the screen that is not black.
-read -r w h x y < <(convert "$work/shot.png" -bordercolor black -border 1 -fuzz 3% -trim \
+read -r w h x y < <(convert "$shot" -bordercolor black -border 1 -fuzz 3% -trim \
   -format '%w %h %[fx:page.x-1] %[fx:page.y-1]\n' info:)
 want="$(sz 1024) $(sz 768) $offx $offy"
 echo "menu drawn at ${w}x${h}+$x+$y, expected ${want// /,}"
