@@ -42,9 +42,13 @@ HubWindow::HubWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void HubWindow::showHub(bool fullScreen) {
-    if (fullScreen)
+    if (fullScreen) {
+        // Sized to the screen first: where no window manager acts on the
+        // full-screen request, the hub would keep its own size, with the
+        // display in its corner.
+        if (QScreen* s = screen()) setGeometry(s->geometry());
         showFullScreen();
-    else {
+    } else {
         resize(1024, 768);
         show();
     }

@@ -10,6 +10,8 @@ namespace {
 
 QPointer<QWidget> area;
 bool terminating = false;
+// Modal forms in the order they were shown; closed ones are taken out.
+std::vector<QPointer<Form>> modals;
 
 // Swallows every mouse and key event aimed at the screens below a modal one.
 class ModalBlocker : public QWidget {
@@ -37,7 +39,69 @@ class ModalBlocker : public QWidget {
     }
 };
 
+// Sees every key press before any widget does. A press meant for a control of
+// the screen on top goes its usual way; one that would land outside that
+// screen (the focus is on the hub, on a screen below, or nowhere) is handed
+// to the screen itself.
+class KeyRouter : public QObject {
+  public:
+    std::function<void()> quit;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || routing_) return false;
+        auto* receiver = qobject_cast<QWidget*>(watched);
+        if (!receiver) return false;
+        // Only the first delivery, not the walk up to the parents that
+        // follows when a control leaves the key.
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && receiver != focus) return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Q && (key->modifiers() & Qt::ControlModifier)) {
+            if (quit) guarded(quit);
+            return true;
+        }
+        Form* top = topForm();
+        if (!top || top == receiver || top->isAncestorOf(receiver)) return false;
+        // Another window (the error box) keeps its keys.
+        if (receiver->window() != top->window()) return false;
+        routing_ = true;
+        QCoreApplication::sendEvent(top, e);
+        routing_ = false;
+        return true;
+    }
+
+  private:
+    bool routing_ = false;
+};
+
+KeyRouter* router = nullptr;
+
+bool takesTabFocus(const QWidget* w) {
+    return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+}
+
 }  // namespace
+
+Form* topForm() {
+    for (auto it = modals.rbegin(); it != modals.rend(); ++it)
+        if (*it && !(*it)->isClosed()) return it->data();
+    if (!area) return nullptr;
+    const QObjectList& children = area->children();  // bottom to top
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        auto* form = qobject_cast<Form*>(*it);
+        if (form && !form->isClosed() && !form->isHidden()) return form;
+    }
+    return nullptr;
+}
+
+void routeKeys(std::function<void()> quit) {
+    if (!router) {
+        router = new KeyRouter();
+        QCoreApplication::instance()->installEventFilter(router);
+    }
+    router->quit = std::move(quit);
+}
 
 QWidget* displayArea() {
     return area;
@@ -88,6 +152,8 @@ void Form::showModal() {
         blocker_->show();
         blocker_->raise();
     }
+    std::erase_if(modals, [](const QPointer<Form>& f) { return !f; });
+    modals.push_back(this);
     show();
     raise();
     setFocus();
@@ -103,6 +169,11 @@ void Form::showAsChild(QWidget* parent) {
 }
 
 void Form::keyPressEvent(QKeyEvent* e) {
+    // A screen inside another (a panel) leaves its keys to the screen on top.
+    if (Form* top = topForm(); top && top != this) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
     const int key = e->key();
     const Qt::KeyboardModifiers modifiers = e->modifiers();
     bool handled = false;
@@ -117,19 +188,42 @@ void Form::keyPressEvent(QKeyEvent* e) {
         QWidget::keyPressEvent(e);
 }
 
+bool Form::focusNextPrevChild(bool next) {
+    Form* top = topForm();
+    if (top && top != this && top->isAncestorOf(this)) return top->focusNextPrevChild(next);
+    QWidget* start = QApplication::focusWidget();
+    if (!start || !isAncestorOf(start)) start = this;
+    // The focus chain runs round every widget of the window; take the next
+    // one that belongs to this screen (the screen itself when its buttons
+    // take the focus as one stop).
+    QWidget* w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if ((w == this || isAncestorOf(w)) && takesTabFocus(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w && w != start);
+    return true;
+}
+
 void Form::closeForm() {
     if (closed_) return;
     closed_ = true;
+    const bool wasModal = blocker_ != nullptr;
     hide();
     if (blocker_) {
         blocker_->hide();
         blocker_->deleteLater();
     }
+    std::erase(modals, QPointer<Form>(this));
     deleteLater();
     if (onClosed) {
         auto callback = std::move(onClosed);
         guarded(callback);
     }
+    if (wasModal)
+        if (Form* top = topForm()) guarded([top] { top->Uncovered(); });
 }
 
 void processPendingEvents() {

@@ -23,6 +23,19 @@ void terminateApplication();
 bool terminationRequested();
 void resetTerminationRequest();
 
+class Form;
+
+/// The screen that keys go to: the newest open modal form, else the top-most
+/// open child screen of the display area (nullptr when there is none).
+Form* topForm();
+
+/// Makes every key press reach topForm() whatever widget has the focus: a
+/// control inside that screen still gets it first (fields, lists, check
+/// boxes), and whatever it leaves goes to the screen. Ctrl+Q runs `quit`
+/// (through the guard) from anywhere. Installed once; a later call replaces
+/// `quit`.
+void routeKeys(std::function<void()> quit);
+
 class Form : public QWidget {
     Q_OBJECT
   public:
@@ -58,9 +71,15 @@ class Form : public QWidget {
     /// A key pressed on this screen that none of its controls took. Returns
     /// true when the screen acted on it; Escape goes to EscapeKey() otherwise.
     virtual bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) { return false; }
+    /// Runs when a modal screen above this one has closed and this one is on
+    /// top again.
+    virtual void Uncovered() {}
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    /// Tab and Shift+Tab move the focus among the controls of the screen on
+    /// top, round and round, never into the screens below it.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QPointer<QWidget> blocker_;

@@ -142,6 +142,37 @@ void Tfrm_soraname::LabelClick(int n) {
     closeForm();
 }
 
+bool Tfrm_soraname::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    int n = HoveredLabel;
+    switch (key) {
+        case Qt::Key_Up:
+            --n;
+            break;
+        case Qt::Key_Down:
+            ++n;
+            break;
+        case Qt::Key_Left:  // the columns run right to left
+            n += kColumnLength;
+            break;
+        case Qt::Key_Right:
+            n -= kColumnLength;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (HoveredLabel == 0) return SkinScreen::KeyPressed(key, modifiers);
+            LabelClick(HoveredLabel);
+            return true;
+        default:
+            return SkinScreen::KeyPressed(key, modifiers);
+    }
+    if (HoveredLabel == 0) n = 1;
+    if (n < 1 || n > kSuraCount) return true;  // no name that way
+    Reset();  // one thing at a time shows that Enter would choose it
+    LabelMouseMove(n);
+    return true;
+}
+
 void Tfrm_soraname::ButtonClick(int n) {
     if (n == 1) closeForm();
 }

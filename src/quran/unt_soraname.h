@@ -21,6 +21,10 @@ class Tfrm_soraname : public SkinScreen {
 
     int HoveredLabel = 0;
 
+    /// The arrow keys move the red name (Up and Down through the list, Left
+    /// and Right to the next and previous column); Enter or Space chooses it.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
+
   protected:
     void ButtonClick(int n) override;
 };

@@ -2,21 +2,23 @@
 
 #include <QFile>
 
+#include "platform/error.h"
 #include "platform/jpeg.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 
 QPointer<Tfrmlogo> frmlogo;
 
+QString Tfrmlogo::PictureFile = ":/logo.jpg";
+
+// The picture is compiled into the program's static library; nothing else
+// refers to it, so it is pulled in by name here or the linker drops it.
+static void LinkLogoResource() {
+    Q_INIT_RESOURCE(resources);
+}
+
 Tfrmlogo::Tfrmlogo(QWidget* parent) : platform::Form(parent) {
     imgground = new platform::ImageControl(this, "imgground");
-    // The logo picture belongs to the program itself, not to the disc.
-    QFile file(":/logo.jpg");
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray bytes = file.readAll();
-        imgground->setPicture(
-            platform::decodeJpeg(std::string_view(bytes.constData(), bytes.size()), "logo"));
-    }
     Timer1 = new platform::Timer(this, 5000, true);
     Timer1->onTimer = [this] { Timer1Timer(); };
 }
@@ -26,6 +28,14 @@ void Tfrmlogo::formCreate() {
     imgground->setGeometry(0, 0, 824, 591);
     imgground->show();
     LanguageIndex = 1;
+    // The logo belongs to the program itself, not to the disc.
+    LinkLogoResource();
+    QFile file(PictureFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::PlatformError("Cannot open file \"" + PictureFile.toStdString() + "\".");
+    const QByteArray bytes = file.readAll();
+    imgground->setPicture(
+        platform::decodeJpeg(std::string_view(bytes.constData(), bytes.size()), "logo"));
 }
 
 void Tfrmlogo::Timer1Timer() {

@@ -14,6 +14,10 @@ class Tfrmlogo : public platform::Form {
     void formCreate() override;
     void Timer1Timer();
 
+    /// Where the picture is read from (the program's own resources); a
+    /// picture that cannot be read is reported and the screen stays black.
+    static QString PictureFile;
+
     platform::ImageControl* imgground;
     platform::Timer* Timer1;  // 5 s
 };

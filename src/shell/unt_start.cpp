@@ -8,6 +8,7 @@
 
 #include "platform/fonts.h"
 #include "platform/forms.h"
+#include "quran/unt_quran.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "shell/settings.h"
@@ -20,6 +21,7 @@ Tfrm_start::Tfrm_start(QWidget* parent) : platform::HubWindow(parent) {
     platform::setDisplayArea(area());
     // The display area may cover the whole hub: its first paint counts too.
     area()->installEventFilter(this);
+    platform::routeKeys([] { QuitKey(); });
     Timer1 = new platform::Timer(this, 100, true);
     Timer4 = new platform::Timer(this, 100, false);
     Timer1->onTimer = [this] { Timer1Timer(); };
@@ -37,6 +39,12 @@ void Tfrm_start::FormCreate() {
         platform::registerFont(RootDir + font);
     platform::installFontSubstitutes();
     LoadSettings();
+}
+
+void Tfrm_start::QuitKey() {
+    // As the reader's own exit button does: the reading position is kept.
+    if (frm_quran && !frm_quran->isClosed()) platform::guarded([] { frm_quran->SavePosition(); });
+    platform::terminateApplication();
 }
 
 void Tfrm_start::Timer1Timer() {

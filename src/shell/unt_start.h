@@ -19,6 +19,10 @@ class Tfrm_start : public platform::HubWindow {
     void Timer1Timer();
     void Timer4Timer();
 
+    /// Ctrl+Q, from any screen: ends the program, saving the reading position
+    /// first when the Quran reader is open.
+    static void QuitKey();
+
     platform::Timer* Timer1;  // opens the intro, 100 ms after creation
     platform::Timer* Timer4;  // section dispatch, enabled by the main menu
 

@@ -2,6 +2,7 @@
 
 #include <QGraphicsOpacityEffect>
 #include <QFocusEvent>
+#include <QCursor>
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
@@ -128,7 +129,23 @@ bool SkinScreen::ClickButton(int n) {
 }
 
 void SkinScreen::EscapeKey() {
-    if (CloseButton != 0) ClickButton(CloseButton);
+    const bool built = CloseButton >= 1 && CloseButton <= static_cast<int>(ButtonList.size()) &&
+                       ButtonList[static_cast<size_t>(CloseButton - 1)];
+    if (built)
+        ClickButton(CloseButton);
+    else if (isModalForm())
+        closeForm();  // a skin that failed to build leaves no other way out
+}
+
+void SkinScreen::Uncovered() {
+    // The pointer may have left the button that opened the screen above.
+    QWidget* under = childAt(mapFromGlobal(QCursor::pos()));
+    for (ImageButton* b : ButtonList)
+        if (b && b == under && b->isVisible() && b->isEnabled()) {
+            Focus(ButtonNumber(b->objectName()));
+            return;
+        }
+    Reset();
 }
 
 bool SkinScreen::KeyPressed(int key, Qt::KeyboardModifiers) {

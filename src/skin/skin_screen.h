@@ -51,9 +51,12 @@ class SkinScreen : public platform::Form {
     void Reset();
 
     /// The button that closes the screen; Escape clicks it when it is
-    /// enabled (0: Escape does nothing).
+    /// enabled (0: Escape does nothing). A modal screen whose close button was
+    /// never built (its skin failed) is closed by Escape all the same.
     int CloseButton = 0;
     void EscapeKey() override;
+    /// The button under the pointer, if any, shows its focus picture, and no other.
+    void Uncovered() override;
     /// Arrow keys move the focus picture to the nearest enabled button in
     /// that direction on screen; Enter and Space click the focused button.
     bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;

@@ -40,7 +40,7 @@ page_x=$((112 + 400 + 49)) page_y=$((84 + 38 + 33))
 page="280x437+$page_x+$page_y"
 text="286x370+$((112 + 18 + 50))+$((84 + 38 + 70))"
 marks() {
-  convert "$work/shot.png" -crop "$page" +repage -fuzz 40% \
+  convert "$shot" -crop "$page" +repage -fuzz 40% \
     -fill black +opaque red -fill white -opaque red "$work/mask.png"
   local count box
   count=$(convert "$work/mask.png" -format '%[fx:round(mean*w*h)]' info:)
@@ -49,7 +49,7 @@ marks() {
 }
 # Dark pixels (letters) in the text box.
 letters() {
-  convert "$work/shot.png" -crop "$text" +repage -threshold 40% -negate \
+  convert "$shot" -crop "$text" +repage -threshold 40% -negate \
     -format '%[fx:round(mean*w*h)]' info:
 }
 

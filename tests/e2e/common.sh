@@ -1,9 +1,13 @@
 # Shared by the end-to-end tests: starts the real program under its own Xvfb
 # on a disc with the real media device (audio to the null output) and waits
-# for the main menu. Source it with EXE and DISC set; it defines `work`,
-# `display`, `app`, and the functions below.
+# for the main menu. Source it with EXE and DISC set (and SCREEN, WxH, for a
+# screen other than 1024x768); it defines `work`, `display`, `app`, the place
+# of the program's 1024 by 768 display on the screen (`scale`, `offx`, `offy`)
+# and the functions below.
 set -euo pipefail
+SCREEN=${SCREEN:-1024x768}
 work=$(mktemp -d)
+shot=$work/shot.ppm # the last screenshot, uncompressed: polls are quick
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
@@ -14,47 +18,130 @@ trap cleanup EXIT
 fail() {
   echo "$1"
   echo "--- program output:"; cat "$work/app.log"
-  if [ -f "$work/shot.png" ]; then
-    cp "$work/shot.png" "${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
+  if [ -f "$shot" ]; then
+    convert "$shot" "${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
     echo "last screenshot: ${TMPDIR:-/tmp}/$(basename "$0" .sh)_last.png"
   fi
   exit 1
 }
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended early"; }
-shoot() { import -display "$display" -window root "$work/shot.png" 2>/dev/null; }
+shoot() { import -display "$display" -window root "$shot" 2>/dev/null; }
 
-# Xvfb picks a free display itself and tells its number.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-read -r -t 20 -u "$fd" number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-display=":$number"
-export DISPLAY=$display
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
-: >"$work/app.log"
-ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
-app=$!
+
+# Starts Xvfb, which picks a free display itself and tells its number, and
+# the program on it. Xvfb servers that start at the same moment can take the
+# same display from each other, so the tests start theirs one at a time: the
+# lock is held until the program's window is on the display.
+start() {
+  local fd number i
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "${SCREEN}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb=$!
+  read -r -t 20 -u "$fd" number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  display=":$number"
+  export DISPLAY=$display
+  for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdotool mousemove 0 0 # the pointer rests in a corner, off every button
+  : >"$work/app.log"
+  ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
+  app=$!
+  for i in $(seq 200); do
+    xdotool search --pid "$app" >/dev/null 2>&1 && return 0
+    kill -0 "$app" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+exec {lock}>"${TMPDIR:-/tmp}/zafirel-e2e-xvfb.lock"
+flock -w 120 "$lock" || { echo "another test holds the display lock"; exit 1; }
+for attempt in 1 2 3; do
+  start && break
+  echo "the program did not come up on $display (attempt $attempt):"; cat "$work/app.log"
+  kill "$app" "$xvfb" 2>/dev/null || true
+  wait "$app" "$xvfb" 2>/dev/null || true
+  [ "$attempt" = 3 ] && exit 1
+done
+flock -u "$lock"
+
+# The program's display is scaled up uniformly to fill the screen and centred.
+read -r scale offx offy < <(awk -v s="$SCREEN" 'BEGIN {
+  split(s, d, "x"); f = d[1] / 1024; if (d[2] / 768 < f) f = d[2] / 768; if (f < 1) f = 1
+  printf "%.6f %d %d\n", f, (d[1] - 1024 * f) / 2, (d[2] - 768 * f) / 2 }')
+# Screen pixels of a point or a size on the program's display.
+sx() { awk -v v="$1" -v f="$scale" -v o="$offx" 'BEGIN { printf "%d", o + v * f + 0.5 }'; }
+sy() { awk -v v="$1" -v f="$scale" -v o="$offy" 'BEGIN { printf "%d", o + v * f + 0.5 }'; }
+sz() { awk -v v="$1" -v f="$scale" 'BEGIN { printf "%d", v * f + 0.5 }'; }
+# Moves the pointer to a point of the program's display and clicks there.
+click_at() {
+  xdotool mousemove "$(sx "$1")" "$(sy "$2")"
+  sleep 0.2
+  xdotool click 1
+}
+# How far the region WxH+X+Y of the program's display on the last screenshot
+# is from a picture file, as a root mean square error of 0..1. Both are
+# reduced to an eighth of the region's size first, so that neither the
+# scaling nor a pixel of rounding in the placement counts.
+differs_from() {
+  local region=$1 picture=$2 w h x y small
+  IFS='x+' read -r w h x y <<<"$region"
+  small="$(((w + 7) / 8))x$(((h + 7) / 8))!"
+  convert "$shot" -crop "$(sz "$w")x$(sz "$h")+$(sx "$x")+$(sy "$y")" +repage \
+    -resize "$small" "$work/region.png"
+  convert "$picture" -resize "$small" "$work/picture.png"
+  (compare -metric RMSE "$work/region.png" "$work/picture.png" null: 2>&1 || true) |
+    sed -n 's/.*(\(.*\)).*/\1/p'
+}
+below() { awk -v r="$1" -v l="$2" 'BEGIN { exit !(r != "" && r < l) }'; }
+
+# The picture folder of a skin screen ("main", "quran", ...) in language 1.
+skin_folder() { dirname "$(find "$DISC" -ipath "*/graphic/$1/1/$1.jpg" | head -n1)"; }
+# The centre of button N of a skin screen, in the screen's own coordinates.
+button_centre() {
+  local folder=$1 n=$2 value up size
+  value=$(sed -n "s/^[bB]$n=\(.*\)\r\?$/\1/p" "$(find "$folder" -maxdepth 1 -iname "*.ini" | head -n1)")
+  up=$(find "$folder" -ipath "*/buttons/up/$(printf %02d "$n").jpg" | head -n1)
+  size=$(identify -format '%w %h' "$up")
+  echo $((10#$(tr -d ' ' <<<"${value:0:3}") + ${size% *} / 2)) \
+    $((10#$(tr -d ' ' <<<"${value:5:3}") + ${size#* } / 2))
+}
+
+# Ends the program with Ctrl+Q and waits for it to end, up to 5 s; sets
+# `quit_ms` to the time it took.
+quit_with_keys() {
+  local start i
+  start=$(date +%s%N)
+  xdotool key ctrl+q
+  for i in $(seq 500); do kill -0 "$app" 2>/dev/null || break; sleep 0.01; done
+  kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not end the program"
+  quit_ms=$((($(date +%s%N) - start) / 1000000))
+  wait "$app" || fail "the program ended with an error"
+  app=""
+}
 
 # The main menu's folder; the band above its buttons identifies it.
-menu=$(dirname "$(find "$DISC" -ipath '*/graphic/main/1/main.jpg' | head -n1)")
+menu=$(skin_folder main)
 [ -d "$menu" ] || fail "no main menu on $DISC"
 convert "$menu/main.jpg" -crop 1024x140+0+0 +repage "$work/ref.png"
 
-# Waits through the intro video and the logo (5 s) for the main menu, up to a minute.
-wait_for_menu() {
-  local i rmse=""
-  for i in $(seq 60); do
-    sleep 1
+# Waits for a region of the display to show a picture, up to `seconds`,
+# looking at the screen several times a second.
+wait_for() {
+  local region=$1 picture=$2 what=$3 seconds=${4:-60} rmse=""
+  local start=$SECONDS
+  while [ $((SECONDS - start)) -lt "$seconds" ]; do
+    sleep 0.25
     alive
     shoot || continue
-    convert "$work/shot.png" -crop 1024x140+0+0 +repage "$work/band.png"
-    rmse=$( (compare -metric RMSE "$work/band.png" "$work/ref.png" null: 2>&1 || true) |
-      sed -n 's/.*(\(.*\)).*/\1/p')
-    if awk -v r="$rmse" 'BEGIN { exit !(r != "" && r < 0.02) }'; then
-      echo "main menu shown after ${i} s (band difference $rmse)"
+    rmse=$(differs_from "$region" "$picture")
+    if below "$rmse" 0.03; then
+      echo "$what shown after $((SECONDS - start)) s (difference $rmse)"
       return 0
     fi
   done
-  fail "the main menu did not appear; last band difference: ${rmse:-none}"
+  fail "$what did not appear; last difference: ${rmse:-none}"
 }
+
+# Waits through the intro video and the logo (5 s) for the main menu, up to a minute.
+wait_for_menu() { wait_for 1024x140+0+0 "$work/ref.png" "main menu"; }

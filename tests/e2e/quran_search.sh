@@ -36,7 +36,7 @@ click_at $((left + width / 2)) $((top + height / 2))
 # picture lies at 49,33 in the page panel at 256,70; the go-to panel at 640,80.
 page="280x437+$((112 + 256 + 49))+$((84 + 70 + 33))"
 difference() {  # RMSE of the shown page against page picture $1
-  convert "$work/shot.png" -crop "$page" +repage "$work/page.png"
+  convert "$shot" -crop "$page" +repage "$work/page.png"
   (compare -metric RMSE "$work/page.png" "$pictures/$1.jpg" null: 2>&1 || true) |
     sed -n 's/.*(\(.*\)).*/\1/p'
 }

@@ -98,3 +98,38 @@ TEST_F(SuraIndexTest, TheViewersTitleOpensItAndChoosingASuraLoadsIt) {
     EXPECT_EQ(frm_remote->memosora->toPlainText(), "36");
     EXPECT_TRUE(Errors().empty()) << Errors()[0];
 }
+
+TEST_F(SuraIndexTest, ArrowsMoveTheRedNameAndEnterChoosesIt) {
+    PresetSectionValues(1);
+    Tfrm_quran* viewer = platform::createForm(frm_quran, display.get());
+    viewer->showAsChild(display.get());
+    Advance(100);
+    Click(viewer->imgsoraname);
+    ASSERT_TRUE(frm_soraname);
+    // The keys reach the index even with the focus left in the panel below it.
+    frm_remote->Memoaya->setFocus();
+    auto red = [&] {
+        std::vector<int> shown;
+        for (int n = 1; n <= 114; ++n)
+            if (colour(n) != white) shown.push_back(n);
+        return shown;
+    };
+    Key(Qt::Key_Down);
+    EXPECT_EQ(red(), std::vector<int>{1});
+    Key(Qt::Key_Right);  // nothing to the right of the first column
+    Key(Qt::Key_Up);
+    EXPECT_EQ(frm_soraname->HoveredLabel, 1);
+    for (int i = 0; i < 5; ++i) Key(Qt::Key_Left);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(red(), std::vector<int>{102});
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);  // up from the top of a column: the end of the one before
+    EXPECT_EQ(red(), std::vector<int>{80});
+    Key(Qt::Key_Return);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_soraname);
+    EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 80001);
+    EXPECT_EQ(viewer->Core->ShownSuraTitle, 80);
+    EXPECT_TRUE(Errors().empty()) << Errors()[0];
+}

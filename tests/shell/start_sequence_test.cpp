@@ -2,13 +2,16 @@
 // hub, intro video, logo, main menu, a section button, the dispatch.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <algorithm>
 #include <memory>
 
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/inifile.h"
+#include "platform/jpeg.h"
 #include "platform/paths.h"
+#include "quran/unt_quran.h"
 #include "support/sim_device.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
@@ -132,6 +135,47 @@ TEST_F(StartSequence, AClickSkipsTheVideoAndFurtherClicksOpenOneLogoAndOneMenu) 
     Advance(15000);
     EXPECT_EQ(Count<Tfrmlogo>(), 0);
     EXPECT_EQ(Count<Tfrm_main>(), 1);
+}
+
+TEST_F(StartSequence, TheLogoIsShownCentredOnBlackAndAMissingOneIsReported) {
+    StartHub();
+    hub->Timer1->setEnabled(false);
+    platform::createForm(frmlogo)->showModal();
+    const QImage shot = hub->area()->grab().toImage();
+    QFile file(ZAFIREL_SOURCE_DIR "/src/shell/assets/logo.jpg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QImage logo = platform::decodeJpeg(std::string_view(bytes.data(), bytes.size()), "logo");
+    EXPECT_TRUE(SameImage(shot.copy(100, 88, 824, 591), logo));
+    for (QPoint p : {QPoint(99, 300), QPoint(500, 87), QPoint(924, 300), QPoint(500, 679)})
+        EXPECT_EQ(shot.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+    frmlogo->closeForm();
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
+
+    const QString kept = Tfrmlogo::PictureFile;
+    Tfrmlogo::PictureFile = ":/no-logo.jpg";
+    platform::createForm(frmlogo)->showModal();
+    Tfrmlogo::PictureFile = kept;
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("no-logo.jpg"), std::string::npos) << Errors()[0];
+    Advance(5000);
+    EXPECT_EQ(Count<Tfrm_main>(), 1) << "the menu follows all the same";
+}
+
+TEST_F(StartSequence, CtrlQOverTheReaderKeepsTheReadingPosition) {
+    StartHub();
+    hub->Timer1->setEnabled(false);
+    CurrentSura = 18;
+    CurrentAya = 10;
+    OpenQuranSection();
+    Advance(300);
+    frm_quran->OpenSuraIndex();  // with a modal screen over the reader
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(platform::terminationRequested());
+    platform::IniFile file("c:\\quran_setting.ini");
+    EXPECT_EQ(file.readString("settings", "settings_enter_sora", ""), "18");
+    EXPECT_EQ(file.readString("settings", "settings_enter_aya", ""), std::to_string(CurrentAya));
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
 TEST_F(StartSequence, AVideoThatCannotBeOpenedWaitsForAClick) {

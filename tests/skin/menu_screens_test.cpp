@@ -1,5 +1,8 @@
 // The main menu and the three screens it opens itself: settings, company and
 // about, on the sample disc.
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +10,7 @@
 
 #include "platform/forms.h"
 #include "platform/inifile.h"
+#include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/richtext.h"
 #include "shell/globals.h"
@@ -27,6 +31,10 @@ class MenuScreens : public ScreenTest {
         Advance(200);
         EXPECT_NE(frm_main, nullptr);
         return frm_main;
+    }
+    /// Whether button n of the menu shows its focus picture (and not its up picture).
+    static bool ShowsFocus(Tfrm_main* menu, int n) {
+        return SameImage(menu->Button(n)->picture(), platform::loadJpeg(menu->FocusPicture(n)));
     }
     std::string Stored(const char* key) {
         return platform::IniFile("c:\\quran_setting.ini").readString("settings", key, "absent");
@@ -120,6 +128,70 @@ TEST_F(MenuScreens, ASettingsFileThatCannotBeWrittenIsReportedAndKeepsItsContent
     EXPECT_EQ(frm_settings, nullptr) << "the screen still closes";
     platform::setDrive('C', DriveC());
     EXPECT_EQ(Stored("settings_enter_sora"), "18");
+}
+
+TEST_F(MenuScreens, KeysWalkTheMenuOpenItsScreensAndWorkTheirControls) {
+    Tfrm_main* menu = OpenMenu();
+    // Four rows of four from the right: Left is the next button.
+    Key(Qt::Key_Down);
+    EXPECT_EQ(menu->FocusedButton, 1);
+    std::vector<int> path;
+    for (int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+        Key(key);
+        path.push_back(menu->FocusedButton);
+    }
+    EXPECT_EQ(path, (std::vector<int>{2, 6, 10, 14, 13}));
+    EXPECT_TRUE(ShowsFocus(menu, 13));
+    EXPECT_FALSE(ShowsFocus(menu, 14));
+
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(frm_settings && frm_settings->isModalForm());
+    Key(Qt::Key_Up);
+    EXPECT_EQ(menu->FocusedButton, 13) << "the menu below takes no keys";
+    // Tab goes round the two visible boxes, never out of the screen.
+    std::vector<QWidget*> focus;
+    for (int key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+        Key(key);
+        if (key != Qt::Key_Space) focus.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(focus, (std::vector<QWidget*>{frm_settings->Check1, frm_settings->Check3,
+                                            frm_settings->Check1, frm_settings->Check3}));
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(frm_settings->Check1->isChecked());
+    EXPECT_FALSE(frm_settings->Check3->isChecked());
+    Key(Qt::Key_Escape);  // as its button 1: saves and closes
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_settings);
+    EXPECT_EQ(Stored("settings_doaa"), "1");
+    EXPECT_EQ(Stored("settings_enter"), "1");
+
+    Key(Qt::Key_Escape);  // the menu asks nothing and does nothing
+    EXPECT_FALSE(menu->isClosed());
+    EXPECT_FALSE(platform::terminationRequested());
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(platform::terminationRequested());
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
+}
+
+TEST_F(MenuScreens, AfterAModalScreenClosesOnlyTheButtonUnderThePointerIsFocused) {
+    Tfrm_main* menu = OpenMenu();
+    Click(menu->Button(14));
+    ASSERT_TRUE(frm_company);
+    QCursor::setPos(menu->mapToGlobal(QPoint(5, 5)));  // onto the background
+    Click(frm_company->Button(1));
+    platform::processPendingEvents();
+    EXPECT_EQ(menu->FocusedButton, 0);
+    EXPECT_FALSE(ShowsFocus(menu, 14));
+
+    Click(menu->Button(15));
+    ASSERT_TRUE(frm_about);
+    QCursor::setPos(menu->Button(3)->mapToGlobal(QPoint(10, 10)));
+    Key(Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_about);
+    EXPECT_EQ(menu->FocusedButton, 3);
+    EXPECT_TRUE(ShowsFocus(menu, 3));
+    EXPECT_FALSE(ShowsFocus(menu, 15));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The skin framework on hand-made screens: layout values, building, the
 // failure rules and the mouse handling of picture buttons.
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include "platform/paths.h"
@@ -215,4 +216,51 @@ TEST_F(SkinTest, DisabledButtonsIgnoreTheMouse) {
     Click(s->Button(1));
     EXPECT_TRUE(s->clicks.empty());
     EXPECT_EQ(s->FocusedButton, 0);
+}
+
+TEST_F(SkinTest, DisabledButtonsStayDisabledForKeys) {
+    disc.skin("test", 1, 800, 600, {"300, 100", "100, 100", "300, 200"});
+    TestScreen* s = open();
+    s->showAsChild(display.get());
+    s->CloseButton = 2;
+    s->Button(2)->setEnabled(false);
+    Key(Qt::Key_Down);  // nothing focused yet: the first button
+    Key(Qt::Key_Left);  // only the disabled button 2 lies that way
+    EXPECT_EQ(s->FocusedButton, 1);
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Space);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(s->clicks, (std::vector<int>{1, 1}));
+    s->Button(2)->setEnabled(true);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(s->clicks, (std::vector<int>{1, 1, 2}));
+}
+
+TEST_F(SkinTest, KeysReachTheScreenOnTopWhateverHasTheFocus) {
+    disc.skin("test", 1, 800, 600, {"300, 100", "100, 100"});
+    TestScreen* below = open();
+    below->showAsChild(display.get());
+    auto* field = new QLineEdit(below);  // a field of the screen below
+    field->show();
+    field->setFocus();
+    QPointer<TestScreen> top;
+    platform::createForm(top, display.get())->showModal();
+    field->setFocus();
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(top->clicks, std::vector<int>{1});
+    EXPECT_EQ(below->FocusedButton, 0);
+    EXPECT_TRUE(below->clicks.empty());
+
+    // A modal screen whose skin failed has no buttons; Escape still closes it.
+    top->closeForm();
+    disc.remove("graphic/test/1/test.jpg");
+    platform::createForm(top, display.get())->showModal();
+    ASSERT_TRUE(top->ButtonList.empty());
+    top->CloseButton = 1;
+    Key(Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(top);
+    Key(Qt::Key_Escape);  // the child screen below has no close button
+    EXPECT_FALSE(below->isClosed());
 }

@@ -41,6 +41,7 @@ void ScreenTest::SetUp() {
     display->resize(1024, 768);
     display->show();
     platform::setDisplayArea(display.get());
+    platform::routeKeys([] { platform::terminateApplication(); });
 }
 
 void ScreenTest::TearDown() {
@@ -97,6 +98,21 @@ void ScreenTest::Key(QWidget* w, int key, const QString& text) {
     QApplication::sendEvent(w, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(w, &release);
+}
+
+void ScreenTest::Key(int key, Qt::KeyboardModifiers modifiers) {
+    if (!display->isActiveWindow()) {
+        display->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (!target) target = display.get();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target,
+                            &release);
+    platform::processPendingEvents();
 }
 
 bool SameImage(const QImage& a, const QImage& b) {

@@ -31,6 +31,9 @@ class ScreenTest : public ::testing::Test {
 
     /// A key pressed and released on a widget, with the text it types.
     static void Key(QWidget* w, int key, const QString& text = {});
+    /// A key pressed and released as on the keyboard: to the widget with the
+    /// focus, or to the display's window when none has it.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     /// Messages shown in the error box since the test began.
     std::vector<std::string>& Errors();
