@@ -76,6 +76,8 @@ void NumberField::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (onEnter) platform::guarded(onEnter);
+        // The reader's own keys work again once the number is entered.
+        if (hasFocus() && parentWidget()) parentWidget()->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (isDigitKey(key) || isEditingKey(key, e->modifiers())) typing_ = true;

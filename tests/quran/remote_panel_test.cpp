@@ -172,6 +172,7 @@ TEST_F(RemotePanelTest, AFieldTakingTheFocusIsReplacedByWhatIsTypedAndTheEditing
     EXPECT_EQ(panel->memosora->toPlainText(), "18");
     Key(panel->memosora, Qt::Key_Return, "\r");
     EXPECT_EQ(Where(), "18:1 293 15");
+    EXPECT_FALSE(panel->memosora->hasFocus());  // the reader's keys work again
     // Leaving the field with something typed puts the number back.
     Key(panel->memopage, Qt::Key_7, "7");
     panel->memopage->setFocus(Qt::TabFocusReason);
