@@ -15,13 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SampleDisc : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        platform::clearDrives();
-        platform::setDrive('D', TestDiscFolder());
-    }
-};
+using SampleDisc = SampleDiscTest;
 
 TEST_F(SampleDisc, SkinScreensAndTheirBackgrounds) {
     for (const SkinCase& screen : {SkinCase{"main", 1024, 768, 16},

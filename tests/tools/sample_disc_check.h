@@ -11,6 +11,17 @@
 #include "platform/error.h"
 #include "platform/inifile.h"
 #include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "support/screen_test.h"
+
+/// A test of the sample disc built for the test run, which it reads as drive D.
+class SampleDiscTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::clearDrives();
+        platform::setDrive('D', TestDiscFolder());
+    }
+};
 
 /// Little-endian fields of a data file's bytes.
 inline int u8(const std::string& b, size_t at) {

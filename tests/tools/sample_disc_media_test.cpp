@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/rtf.h"
 #include "quran/aya_timing.h"
+#include "sample_disc_check.h"
 #include "support/screen_test.h"
 
 namespace {
@@ -43,11 +44,10 @@ double rms(const std::vector<int16_t>& s, int fromMs, int toMs) {
     return b > a ? std::sqrt(sum / static_cast<double>(b - a)) : 0;
 }
 
-class SampleDiscMedia : public ::testing::Test {
+class SampleDiscMedia : public SampleDiscTest {
   protected:
     void SetUp() override {
-        platform::clearDrives();
-        platform::setDrive('D', TestDiscFolder());
+        SampleDiscTest::SetUp();
         QProcess probe;
         probe.start("ffmpeg", {"-version"});
         if (!probe.waitForFinished(10000) || probe.exitCode() != 0) GTEST_SKIP() << "no ffmpeg";

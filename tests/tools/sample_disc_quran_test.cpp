@@ -50,11 +50,10 @@ const Structure& structure() {
     return s;
 }
 
-class SampleDiscQuran : public ::testing::Test {
+class SampleDiscQuran : public SampleDiscTest {
   protected:
     void SetUp() override {
-        platform::clearDrives();
-        platform::setDrive('D', TestDiscFolder());
+        SampleDiscTest::SetUp();
         ASSERT_EQ(q.ayaCount.size(), 114u);
         ASSERT_EQ(q.starts.at("[part]").size(), 30u);
         ASSERT_EQ(q.starts.at("[page]").size(), 604u);

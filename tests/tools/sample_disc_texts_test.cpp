@@ -34,13 +34,8 @@ AyaLines readLines(const std::string& name) {
     return out;
 }
 
-class SampleDiscTexts : public ::testing::Test {
+class SampleDiscTexts : public SampleDiscTest {
   protected:
-    void SetUp() override {
-        platform::clearDrives();
-        platform::setDrive('D', TestDiscFolder());
-    }
-
     // Reads every aya's text of an indexed text file the way the readers do,
     // checking that the directory, the records and the texts stay inside the
     // file, and that the texts follow one another without overlapping.

@@ -28,6 +28,8 @@ const std::vector<Stage>& allStages() {
         {"commentary", "commentaries and translations, commentary reader, chooser, languages",
          addCommentaryJobs},
         {"search", "the Quran's text, Quran search and remarks screens", addSearchJobs},
+        {"books", "hadith, jurisprudence and translated hadith books, their readers and search",
+         addBookJobs},
         {"photos", "photos of the slideshows", addPhotoJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };

@@ -291,11 +291,7 @@ ScreenSpec quranScreen() {
     s.paint = [](QPainter& p, const ScreenSpec&) {
         p.fillRect(QRect(0, 0, art::kStarFieldWidth, 600), art::kStarField);
         QRectF body(art::kStarFieldWidth, 0, 800 - art::kStarFieldWidth, 600);
-        art::paintGradient(p, body, QColor(16, 74, 60), QColor(5, 30, 25));
-        art::paintPattern(p, body, QColor(212, 175, 55, 26), 64);
-        p.setPen(QPen(art::kGold, 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(body.adjusted(4, 4, -4, -4));
+        readerBody(p, body);
         p.setPen(QPen(art::kGoldDark, 1));
         p.drawRect(body.adjusted(8, 8, -8, -8));
         art::paintPanel(p, QRectF(kIndexLabelRect), QColor(10, 50, 41), art::kGold, 5);

@@ -4,30 +4,12 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "bytes.h"
 #include "text.h"
 
 namespace disc {
 
 namespace {
-
-void put8(std::string& out, int v) {
-    out += static_cast<char>(v & 0xFF);
-}
-void put16(std::string& out, int v) {
-    put8(out, v);
-    put8(out, v >> 8);
-}
-void put32(std::string& out, uint32_t v) {
-    put16(out, static_cast<int>(v & 0xFFFF));
-    put16(out, static_cast<int>(v >> 16));
-}
-
-uint64_t mix(uint64_t x) {
-    x += 0x9e3779b97f4a7c15ULL;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
-    return x ^ (x >> 31);
-}
 
 constexpr int kDirectoryBytes = 114 * 5;
 
@@ -106,10 +88,7 @@ std::string indexedTextFile(const QuranStructure& quran, const std::vector<std::
     uint64_t at = kDirectoryBytes + texts.size() * 10;
     for (int id = 1; id <= quran.totalAyas(); ++id) {
         const std::string& text = texts[id - 1];
-        if (at + text.size() > UINT32_MAX) throw std::length_error("indexed text file too large");
-        put16(out, quran.ref(id).aya);
-        put32(out, static_cast<uint32_t>(at));
-        put32(out, static_cast<uint32_t>(text.size()));
+        putTextRecord(out, quran.ref(id).aya, at, text.size());
         at += text.size();
     }
     for (const std::string& text : texts) out += text;

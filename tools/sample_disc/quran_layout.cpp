@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "bytes.h"
+
 namespace disc {
 
 namespace {
@@ -24,13 +26,6 @@ struct Frame {
 Frame frameOf(int page) {
     if (page <= 2) return {8, 50, 180, 110};
     return {15, 14, 252, 14};
-}
-
-uint64_t mix(uint64_t x) {
-    x += 0x9e3779b97f4a7c15ULL;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
-    return x ^ (x >> 31);
 }
 
 // A run of consecutive ayas of one sura between titles.

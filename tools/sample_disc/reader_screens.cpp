@@ -13,15 +13,6 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-// The reader's look: the dark green body with the star lattice and a gold rule.
-void readerBody(QPainter& p, const QRectF& body) {
-    art::paintGradient(p, body, QColor(16, 74, 60), QColor(5, 30, 25));
-    art::paintPattern(p, body, QColor(212, 175, 55, 26), 64);
-    p.setPen(QPen(art::kGold, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(body.adjusted(4, 4, -4, -4));
-}
-
 // A number field of the program: black with a gold rim, its caption above it.
 void numberField(QPainter& p, const QRect& field, const char* arabic, const char* english) {
     p.setPen(QPen(art::kGold, 1));

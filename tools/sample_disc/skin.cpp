@@ -31,6 +31,14 @@ void starFieldBackground(QPainter& p, const ScreenSpec& screen) {
     paintBody(p, screen, art::kStarFieldWidth);
 }
 
+void readerBody(QPainter& p, const QRectF& body) {
+    art::paintGradient(p, body, QColor(16, 74, 60), QColor(5, 30, 25));
+    art::paintPattern(p, body, QColor(212, 175, 55, 26), 64);
+    p.setPen(QPen(art::kGold, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(body.adjusted(4, 4, -4, -4));
+}
+
 std::string layoutText(const ScreenSpec& screen) {
     std::string text =
         "[main]\r\nButtonsCount=" + std::to_string(screen.buttons.size()) + "\r\n\r\n[BUTTONS]\r\n";

@@ -47,6 +47,9 @@ void standardBackground(QPainter& p, const ScreenSpec& screen);
 /// The same with the flat star field along the left edge (section screens).
 void starFieldBackground(QPainter& p, const ScreenSpec& screen);
 
+/// The readers' look: the dark green body with the star lattice and a gold rule.
+void readerBody(QPainter& p, const QRectF& body);
+
 /// The layout file text: [main] ButtonsCount and [BUTTONS] b1.. as "LLL, TTT".
 std::string layoutText(const ScreenSpec& screen);
 

@@ -220,7 +220,8 @@ void writeAboutText(DiscWriter& out) {
         {"ZAFIREL: the Holy Quran with recitation, commentary and a library of Islamic works.",
          false, false, 24},
         {"مصادر النصوص", true, true, 28},
-        {"نص القرآن الكريم في البحث والتفاسير، وترجمات معانيه إلى الإنجليزية والفرنسية والإسبانية "
+        {"نص القرآن الكريم في البحث والتفاسير وكتب المكتبة، وترجمات معانيه إلى الإنجليزية "
+         "والفرنسية والإسبانية "
          "والتركية والإندونيسية والروسية، مأخوذة من حزمة quran-json 3.1.2 (رخصة CC BY-SA 4.0). "
          "والنص العربي فيها من موسوعة القرآن الكريم (quranenc.com)، والترجمات من موقع تنزيل "
          "(tanzil.net) ومن quranenc.com.",
@@ -232,8 +233,9 @@ void writeAboutText(DiscWriter& out) {
          "Muhammad Isa García; Turkish, Diyanet; Indonesian, Ministry of Religious Affairs; "
          "Russian, Elmir Kuliev. The Arabic text has its diacritics and Quranic marks removed.",
          false, false, 22},
-        {"The commentaries 1 to 3 of this sample disc are generated sample texts.", false, false,
-         22},
+        {"The commentaries 1 to 3 and the books of the libraries of this sample disc are "
+         "generated sample texts; the Arabic books quote the Quran's text.",
+         false, false, 22},
     };
     out.write(kData + "about.rtf", rtfDocument(text));
 }

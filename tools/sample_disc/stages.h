@@ -40,6 +40,10 @@ void addCommentaryJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// The Quran's text (file 11) and the skins of the search and remarks screens.
 void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The hadith and fekh books, the translated hadith book, and the skins of
+/// their readers and search screens.
+void addBookJobs(DiscWriter& out, std::vector<Job>& jobs);
+
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
 
