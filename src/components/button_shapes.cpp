@@ -148,7 +148,7 @@ std::optional<int> arcHeight(int width, double arcAngle, double radiusRatio) {
 
 Outlines shapeOutlines(const ShapeSpec& s) {
     const int w = std::clamp(s.width, 0, MaxSize), h = std::clamp(s.height, 0, MaxSize);
-    const int depth = std::max(0, s.depth);
+    const int depth = std::clamp(s.depth, 0, MaxSize);
     const int peaks = std::clamp(s.peaks, 3, MaxPeaks);
     const double ratio = std::clamp(s.radiusRatio, 0.0, 1.0);
     const int ellipsePoints = std::max(8, std::min(w, h) - 2 * std::max(2, depth));

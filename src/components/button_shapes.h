@@ -15,8 +15,11 @@
 #include <string_view>
 #include <vector>
 
+// The enumerations have a fixed type, so that any stored integer is a value
+// of them and the setters can refuse the ones out of range.
+
 /// Shape kinds, in the order of their stored values.
-enum TShapeKind {
+enum TShapeKind : int {
     bkRect,
     bkRoundRect,
     bkElliptic,
@@ -36,7 +39,7 @@ enum TShapeKind {
 constexpr int ShapeKindCount = bkOval + 1;
 
 /// Which 3D bands are drawn, and whether only while the pointer is over the button.
-enum TShape3DKind {
+enum TShape3DKind : int {
     dk3D,
     dkFlatten,
     dk3dsimple,
@@ -47,10 +50,10 @@ enum TShape3DKind {
 };
 constexpr int Shape3DKindCount = dkNone + 1;
 
-enum TShapeHAlign { haLeft, haCenter, haRight, haNone };
-enum TShapeVAlign { vaTop, vaCenter, vaBottom, vaNone };
-enum TShapeGradientKind { gkNone, gkLinear, gkCircular };
-enum TShapeCaption3dKind { ckSimple, ckEmbossed, ckPressed };
+enum TShapeHAlign : int { haLeft, haCenter, haRight, haNone };
+enum TShapeVAlign : int { vaTop, vaCenter, vaBottom, vaNone };
+enum TShapeGradientKind : int { gkNone, gkLinear, gkCircular };
+enum TShapeCaption3dKind : int { ckSimple, ckEmbossed, ckPressed };
 
 namespace ButtonShapes {
 

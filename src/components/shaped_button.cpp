@@ -114,8 +114,8 @@ void TShapedButton::SetButton3DKind(TShape3DKind kind) {
 }
 
 void TShapedButton::SetButtonDepth(int depth) {
-    if (depth < 0 || !assign(shape_.depth, depth)) return;
-    look_.depth = depth;
+    if (depth < 0 || !assign(shape_.depth, std::min(depth, MaxSize))) return;
+    look_.depth = shape_.depth;
     reshape();
 }
 

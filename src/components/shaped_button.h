@@ -20,6 +20,7 @@
 // is its shortcut.
 #pragma once
 
+#include <QPainter>
 #include <QPushButton>
 #include <array>
 #include <functional>
@@ -95,7 +96,7 @@ class TShapedButton : public QPushButton {
     TShape3DKind Button3DKind() const { return look_.kind3D; }
     void SetButton3DKind(TShape3DKind kind);
     /// Width of the 3D bands, and the corner radius basis of bkRoundRect;
-    /// negative values are refused.
+    /// negative values are refused, values above ButtonShapes::MaxSize become that.
     int ButtonDepth() const { return shape_.depth; }
     void SetButtonDepth(int depth);
     /// Corners of bkPoly, points of bkPolyStar: 3..MaxPeaks, others refused.

@@ -113,6 +113,10 @@ TEST_F(ShapedButton, RefusedValuesAreIgnored) {
                             std::pair(&B::SetOnExitInterval, &B::OnExitInterval),
                             std::pair(&B::SetOnClickInterval, &B::OnClickInterval)})
         refuses(set, get, 0, 7);
+    // Kinds read from stored integers out of range.
+    refuses(&B::SetButtonKind, &B::ButtonKind, TShapeKind(15), bkOval);
+    refuses(&B::SetButton3DKind, &B::Button3DKind, TShape3DKind(-1), dkNone);
+    refuses(&B::SetGradientKind, &B::GradientKind, TShapeGradientKind(3), gkCircular);
     b.SetButtonWidth(100000);
     EXPECT_EQ(b.ButtonWidth(), ButtonShapes::MaxSize);
 }
@@ -291,6 +295,20 @@ TEST_F(ShapedButton, StateStripsStepAtTheirInterval) {
     EXPECT_EQ(shown(), x1);
     clock.advance(1000);
     EXPECT_EQ(shown(), x1);
+}
+
+TEST_F(ShapedButton, CustomDrawLeavesTheFaceToOnPaint) {
+    auto b = button(bkRect, 40, 20, 2);
+    b->SetCaption("Wide caption");
+    b->SetCustomDraw(true);
+    b->OnPaint = [](TShapedButton* sender) { sender->Canvas()->fillRect(18, 8, 4, 4, Qt::red); };
+    QImage target(b->size(), QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::blue);
+    b->render(&target, {}, {}, QWidget::RenderFlags());
+    EXPECT_EQ(target.pixel(20, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(target.pixel(10, 10), qRgb(0, 0, 255));  // cleared: no face, no caption
+    EXPECT_EQ(target.pixel(20, 1), lighter(ButtonPaint::clBtnFace.rgb()));  // the bands stay
+    EXPECT_EQ(b->Canvas(), nullptr);
 }
 
 TEST_F(ShapedButton, UserRegionFromTextOrTheRectangle) {
