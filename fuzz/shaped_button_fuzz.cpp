@@ -224,9 +224,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static platform::ManualClock clock;
     platform::Clock::install(&clock);
 
-    QWidget parent;
-    auto b = std::make_unique<TShapedButton>(&parent);
-    parent.show();  // resizes from outside reach a shown control at once
+    // Shown, so that resizes from outside reach the control at once.
+    static QWidget* parent = [] {
+        LEAKS_IGNORED_HERE;
+        auto* p = new QWidget;
+        p->show();
+        return p;
+    }();
+    auto b = std::make_unique<TShapedButton>(parent);
+    b->show();
     Script s{data, size};
     for (int steps = 0; !s.done() && steps < 64; ++steps) {
         step(*b, s, clock);

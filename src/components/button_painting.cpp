@@ -248,17 +248,18 @@ void renderFace(QImage& face, const FaceLook& look, const FaceState& state,
     // by the two tones.
     const auto paintRing = [&](const std::vector<uint8_t>& map, QRgb lit, QRgb shaded, Tone litTone,
                                Tone shadedTone) {
-        if (map.size() != size_t(face.width()) * face.height()) return;
+        const int w = face.width(), h = face.height();
+        if (map.size() != size_t(w) * h) return;
         std::vector<QRgb> tables[3];
         if (gradient) {
             tables[ButtonShapes::Lit] = stepColors(g, field.n, litTone);
             tables[ButtonShapes::Shaded] = stepColors(g, field.n, shadedTone);
         }
         const QRgb plain[3] = {0, 0xFF000000u | lit, 0xFF000000u | shaded};
-        for (int y = 0; y < face.height(); ++y) {
+        for (int y = 0; y < h; ++y) {
             auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
-            const size_t at = size_t(y) * face.width();
-            for (int x = 0; x < face.width(); ++x) {
+            const size_t at = size_t(y) * w;
+            for (int x = 0; x < w; ++x) {
                 const uint8_t side = map[at + x];
                 if (side) row[x] = gradient ? tables[side][field.step[at + x]] : plain[side];
             }

@@ -57,9 +57,10 @@ enum TShapeCaption3dKind : int { ckSimple, ckEmbossed, ckPressed };
 
 namespace ButtonShapes {
 
-/// The largest width or height of a button: no screen of the program is
-/// larger, and the face picture of a turned button grows with its square.
-constexpr int MaxSize = 2048;
+/// The largest width or height of a button: the program's largest screen is
+/// 1024 by 768, and the face picture of a turned button grows with the
+/// square of its size.
+constexpr int MaxSize = 1024;
 /// The most corners a bkPoly (points a bkPolyStar) may have.
 constexpr int MaxPeaks = 1000;
 

@@ -199,6 +199,7 @@ void TShapedButton::focusInEvent(QFocusEvent* event) {
 
 void TShapedButton::focusOutEvent(QFocusEvent* event) {
     QPushButton::focusOutEvent(event);
+    keyHeld_ = false;  // its key-up goes to the next control
     animateOut();
 }
 

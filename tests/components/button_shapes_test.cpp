@@ -123,7 +123,7 @@ TEST(ButtonShapes, ArcSetsItsOwnHeight) {
     EXPECT_EQ(arcHeight(100, third, 0.5), 44);                     // R 58, (1 - 0.25) * 58 = 43.5
     EXPECT_EQ(arcHeight(100, 3 * std::numbers::pi / 2, 0.5), 85);  // R 50, 50 + 35.4
     EXPECT_EQ(arcHeight(100, 0.05, 0.5), std::nullopt);            // too narrow: the rectangle
-    EXPECT_EQ(arcHeight(2048, 0.1, 0), MaxSize);  // a radius of 20488 pixels is cut
+    EXPECT_EQ(arcHeight(1024, 0.1, 0), MaxSize);  // a radius of 10244 pixels is cut
 }
 
 TEST(ButtonShapes, InsetMovesEdgesInwardAndHolesOutward) {
