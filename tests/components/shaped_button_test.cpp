@@ -233,6 +233,15 @@ TEST_F(ShapedButton, KeyboardClicks) {
     key(*b, QEvent::KeyPress, Qt::Key_Return);
     key(*b, QEvent::KeyPress, Qt::Key_Enter);
     EXPECT_EQ(clicks, 3);
+    // While Space is held the pointer's comings and goings are ignored, until
+    // the key comes up or the focus leaves (the key-up then goes elsewhere).
+    key(*b, QEvent::KeyPress, Qt::Key_Space);
+    enter(*b);
+    EXPECT_FALSE(b->PointerInside());
+    QFocusEvent away(QEvent::FocusOut);
+    QApplication::sendEvent(b.get(), &away);
+    enter(*b);
+    EXPECT_TRUE(b->PointerInside());
     b->setEnabled(false);
     key(*b, QEvent::KeyPress, Qt::Key_Return);
     EXPECT_EQ(clicks, 3);
