@@ -7,6 +7,7 @@
 //   gallery --sheets OUTDIR [FOLDER] writes a contact sheet per style (progress
 //                                    10, 30, 50, 70, 90) without a window, from
 //                                    the same pictures as the show
+//   gallery --buttons OUTDIR         writes the shaped button sheets (button_sheet.cpp)
 //
 // Without JPEGs it uses two generated pictures with big numbers. In the show,
 // Escape quits, Right or Space skips to the next style, Left goes back.
@@ -24,6 +25,7 @@
 #include <sstream>
 #include <vector>
 
+#include "button_sheet.h"
 #include "components/picture_show.h"
 #include "components/transition_effects.h"
 #include "platform/clock.h"
@@ -233,6 +235,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     QString sheets, folder;
     for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == "--buttons" && i + 1 < args.size()) return writeButtonSheets(args[i + 1]);
         if (args[i] == "--sheets" && i + 1 < args.size()) {
             sheets = args[++i];
         } else if (args[i] == "--help" || args[i] == "-h") {
