@@ -70,8 +70,9 @@ bool BookSearchWords::HitInText(const QString& text) const {
 
 std::vector<int> FindTopics(IndexedTextFile& texts, int count, const BookSearchWords& words) {
     std::vector<int> topics;
-    for (int t = 1; t <= count; ++t)
-        if (words.HitInBytes(texts.Record(t))) topics.push_back(t);
+    texts.ForEachRecord(count, [&](int t, const std::string& text) {
+        if (words.HitInBytes(text)) topics.push_back(t);
+    });
     return topics;
 }
 

@@ -87,6 +87,7 @@ TopicTreeReader::TopicTreeReader(BookMember member, QWidget* parent)
     richtext->setFont(bold);
     richtext->document()->setDefaultFont(bold);
     richtext->setRightToLeft(!live);
+    richtext->setUndoRedoEnabled(false);
 
     lbltitle = label(this, "lbltitle", QRect(427, 66, 343, 31),
                      live ? fontOf("Arial", 13) : fontOf("MS Sans Serif", 13), Qt::red);
@@ -212,11 +213,13 @@ void TopicTreeReader::ShowTopic(int n) {
     }
     // Every paragraph on one side, 5 points from the right edge.
     QTextCursor all(richtext->document());
+    all.beginEditBlock();
     all.select(QTextCursor::Document);
     QTextBlockFormat format;
     format.setAlignment((Member.live ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute);
     format.setRightMargin(kRightIndent);
     all.mergeBlockFormat(format);
+    all.endEditBlock();
     richtext->moveCursor(QTextCursor::Start);
 
     CurrentTopic = n;
@@ -239,6 +242,9 @@ void TopicTreeReader::HighlightSearchWords() {
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
     QTextDocument* document = richtext->document();
+    // One change of the document for all the marks: it is laid out once.
+    QTextCursor edit(document);
+    edit.beginEditBlock();
     for (QString word : words) {
         // The Arabic books were searched in code page 1256: the word is
         // looked for as that text shows.
@@ -253,6 +259,7 @@ void TopicTreeReader::HighlightSearchWords() {
              found = document->find(word, found, QTextDocument::FindCaseSensitively))
             found.mergeCharFormat(red);
     }
+    edit.endEditBlock();
     richtext->moveCursor(QTextCursor::Start);
 }
 
