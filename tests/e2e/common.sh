@@ -58,3 +58,18 @@ wait_for_menu() {
   done
   fail "the main menu did not appear; last band difference: ${rmse:-none}"
 }
+
+# Left, top, width and height of button N of the layout in folder F.
+button() {
+  local value
+  value=$(sed -n "s/^[bB]$2=\(.*\)\r\?$/\1/p" "$1/$(basename "$(dirname "$1")").ini" | head -n1)
+  local nn; nn=$(printf '%02d' "$2")
+  local size; size=$(identify -format '%w %h' "$(find "$1" -ipath "*/buttons/up/$nn.jpg" | head -n1)")
+  echo "$((10#$(echo "${value:0:3}" | tr -d ' '))) $((10#$(echo "${value:5:3}" | tr -d ' '))) $size"
+}
+# Moves the pointer to X, Y and clicks there.
+click_at() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+}
