@@ -1,11 +1,12 @@
 // The book search screens: AND and OR, moving books, opening a hit in the
 // reader with its words marked, the search paced on its timer (books moved
 // or the screen closed while it runs, a book that cannot be read), and the
-// translated book.
+// translated book with its reader.
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -247,4 +248,17 @@ TEST_F(BookSearchTest, TheTranslatedBookFindsATopicThatBeginsWithTheWord) {
     Click(s->Button(7));
     EXPECT_EQ(reader->CurrentTopic, 5);
     EXPECT_EQ(RedText(reader->richtext->document()), "Patience|light");
+
+    // The reader of the translated book: its own buttons only, the titles of
+    // its 92 topics, and every paragraph on the left (the file centres them).
+    for (int n : {1, 2, 3, 4, 5, 12, 13, 14}) EXPECT_FALSE(reader->Button(n)->isVisible()) << n;
+    EXPECT_FALSE(reader->lblpart->isVisible());
+    QTreeWidgetItem* root = reader->tree1->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "Translation of Sahih Tolvaric");
+    ASSERT_EQ(root->childCount(), 92);
+    EXPECT_EQ(root->child(91)->text(0), "Chapter 92");
+    EXPECT_EQ(reader->lbltitle->text(), "Chapter 5");
+    for (QTextBlock b = reader->richtext->document()->begin(); b.isValid(); b = b.next())
+        EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignLeft | Qt::AlignAbsolute);
 }

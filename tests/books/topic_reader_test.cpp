@@ -1,5 +1,5 @@
 // The topic tree readers: groups and their ends, the tree, the shown topic,
-// the translated book, print and copy, and books that cannot be read.
+// print and copy, and books that cannot be read.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -77,8 +77,6 @@ TEST_F(TopicReaderTest, GroupsOpenAtTheirFirstBookAndStepToTheirEnds) {
     EXPECT_EQ(Shown(hadith), "142:1");
     EXPECT_TRUE(hadith->ButtonEnabled(4));
     EXPECT_FALSE(hadith->ButtonEnabled(5));
-    hadith->PreviousBook();
-    EXPECT_EQ(hadith->CurrentBook, 142);
 
     // Back to the menu: the language of before.
     Key(hadith, Qt::Key_Escape);
@@ -95,12 +93,7 @@ TEST_F(TopicReaderTest, GroupsOpenAtTheirFirstBookAndStepToTheirEnds) {
         Click(fekh->Button(button));
         EXPECT_EQ(Shown(fekh), std::to_string(book) + ":1") << button;
     }
-    EXPECT_FALSE(fekh->ButtonEnabled(3));
-    EXPECT_FALSE(fekh->ButtonEnabled(4));
-    Click(fekh->Button(11));
-    Click(fekh->Button(3));
-    EXPECT_EQ(Shown(fekh), "890:1");
-    EXPECT_TRUE(fekh->ButtonEnabled(3) && fekh->ButtonEnabled(4));
+    EXPECT_FALSE(fekh->ButtonEnabled(3) || fekh->ButtonEnabled(4));
 }
 
 TEST_F(TopicReaderTest, TheTreeShowsTopicsRightAlignedWithTitlesCutAt100) {
@@ -129,24 +122,6 @@ TEST_F(TopicReaderTest, TheTreeShowsTopicsRightAlignedWithTitlesCutAt100) {
     Key(r->tree1, Qt::Key_Down);
     EXPECT_EQ(r->CurrentTopic, 3);
     EXPECT_EQ(r->richtext->toPlainText(), QString::fromUtf8("حجر زبرجد أخضر"));
-}
-
-TEST_F(TopicReaderTest, TheTranslatedBookShowsItsRtfTopicsLeftAligned) {
-    Tfrm_live* r = Open(OpenLiveSection, frm_live);
-    for (int n : {1, 2, 3, 4, 5, 12, 13, 14}) EXPECT_FALSE(r->Button(n)->isVisible()) << n;
-    for (int n = 6; n <= 11; ++n) EXPECT_TRUE(r->Button(n)->isVisible()) << n;
-    EXPECT_FALSE(r->lblpart->isVisible());
-    EXPECT_EQ(Node(r, 0)->text(0), "Translation of Sahih Tolvaric");
-    EXPECT_EQ(Node(r, 0)->childCount(), 92);
-    EXPECT_EQ(Node(r, 92)->text(0), "Chapter 92");
-    ClickNode(r, 5);
-    EXPECT_EQ(Shown(r), "1:5");
-    EXPECT_EQ(r->lbltitle->text(), "Chapter 5");
-    EXPECT_TRUE(r->richtext->toPlainText().startsWith("Patience is light."));
-    // The file centres its paragraphs; the reader puts every one on the left.
-    for (QTextBlock b = r->richtext->document()->begin(); b.isValid(); b = b.next())
-        EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-                  Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
 TEST_F(TopicReaderTest, CopyAndPrintTheTitleAndTheText) {
