@@ -8,7 +8,7 @@ pkgs=(
   libjpeg62-turbo-dev libmpv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  ffmpeg xvfb xauth x11-utils xdotool imagemagick sox poppler-utils
+  ffmpeg xvfb xauth x11-utils xdotool xclip imagemagick sox poppler-utils
   fonts-hosny-amiri fonts-kacst fonts-noto-core fonts-dejavu-core
 )
 missing=()

@@ -1,5 +1,6 @@
 #include "platform/codepage.h"
 
+#include <QList>
 #include <iconv.h>
 
 #include <array>
@@ -97,6 +98,16 @@ QString toUnicode(std::string_view bytes, int codePage) {
     for (size_t i = 0; i < bytes.size(); ++i)
         data[i] = QChar(table.toUnicode[static_cast<unsigned char>(bytes[i])]);
     return out;
+}
+
+bool fromUnicodeExactly(const QString& text, std::string& bytes, int codePage) {
+    bytes.clear();
+    for (char32_t ch : text.toUcs4()) {
+        const char byte = unicodeToByte(ch, codePage);
+        if (byte == '?' && ch != U'?') return false;
+        bytes += byte;
+    }
+    return true;
 }
 
 char unicodeToByte(char32_t ch, int codePage) {

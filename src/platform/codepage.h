@@ -28,6 +28,10 @@ char16_t byteToUnicode(unsigned char byte, int codePage = kArabicCodePage);
 /// once per character) becomes '?'.
 std::string fromUnicode(const QString& text, int codePage = kArabicCodePage);
 
+/// Converts Unicode text to single-byte text in `codePage` only when the code
+/// page holds every character; false (and `bytes` unspecified) otherwise.
+bool fromUnicodeExactly(const QString& text, std::string& bytes, int codePage = kArabicCodePage);
+
 /// The byte of one Unicode character in `codePage`, or '?' when it has none.
 char unicodeToByte(char32_t ch, int codePage = kArabicCodePage);
 

@@ -14,6 +14,25 @@ std::string IndexedTextFile::Record(int n) {
     return RecordAt(static_cast<uint64_t>(n - 1) * kRecordBytes);
 }
 
+void IndexedTextFile::ForEachRecord(int count,
+                                    const std::function<void(int, const std::string&)>& each) {
+    if (count <= 0) return;
+    file_.seek(0);
+    const std::string records = file_.readBytes(static_cast<uint64_t>(count) * kRecordBytes);
+    auto u32 = [&records](size_t at) {
+        uint32_t v = 0;
+        for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(records[at + i]);
+        return v;
+    };
+    std::string text;
+    for (int n = 1; n <= count; ++n) {
+        const size_t at = static_cast<size_t>(n - 1) * kRecordBytes + kTextOffset;
+        file_.seek(u32(at));
+        text = file_.readBytes(u32(at + 4));
+        each(n, text);
+    }
+}
+
 uint64_t IndexedTextFile::FirstAyaRecord(int sura) {
     if (sura < 1 || sura > kSuraCount) file_.fail();
     file_.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/binfile.h"
@@ -26,6 +27,11 @@ class IndexedTextFile {
 
     /// Numbered form: the string of record n (n >= 1).
     std::string Record(int n);
+
+    /// Numbered form: the strings of records 1..count in order, each given to
+    /// `each` with its number. The records are read in one piece first (all
+    /// of them must lie in the file), then the strings where they lie.
+    void ForEachRecord(int count, const std::function<void(int n, const std::string& text)>& each);
 
     /// By-sura form: the offset of the first aya record of `sura` (1..114).
     uint64_t FirstAyaRecord(int sura);

@@ -28,11 +28,7 @@ std::string SearchForm(std::string_view bytes) {
 
 bool SearchWordOf(const QString& typed, std::string& word) {
     std::string bytes;
-    for (char32_t ch : typed.toUcs4()) {
-        const char byte = platform::unicodeToByte(ch);
-        if (byte == '?' && ch != U'?') return false;
-        bytes += byte;
-    }
+    if (!platform::fromUnicodeExactly(typed, bytes)) return false;
     word = SearchForm(bytes);
     return true;
 }

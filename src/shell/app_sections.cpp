@@ -1,5 +1,8 @@
 #include "shell/app_sections.h"
 
+#include "books/unt_fekh.h"
+#include "books/unt_hadith.h"
+#include "books/unt_live.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "quran/unt_remark.h"
@@ -9,5 +12,8 @@ void RegisterAppSections() {
     // Sections register here as their screens are built.
     RegisterSection(1, OpenQuranSection);
     RegisterSection(2, OpenCommentarySection);
+    RegisterSection(3, OpenHadithSection);
+    RegisterSection(4, OpenFekhSection);
+    RegisterSection(9, OpenLiveSection);
     RegisterSection(12, OpenRemarkSection);
 }

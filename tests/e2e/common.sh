@@ -145,3 +145,12 @@ wait_for() {
 
 # Waits through the intro video and the logo (5 s) for the main menu, up to a minute.
 wait_for_menu() { wait_for 1024x140+0+0 "$work/ref.png" "main menu"; }
+
+# Left, top, width and height of button N of the layout in folder F.
+button() {
+  local value
+  value=$(sed -n "s/^[bB]$2=\(.*\)\r\?$/\1/p" "$1/$(basename "$(dirname "$1")").ini" | head -n1)
+  local nn; nn=$(printf '%02d' "$2")
+  local size; size=$(identify -format '%w %h' "$(find "$1" -ipath "*/buttons/up/$nn.jpg" | head -n1)")
+  echo "$((10#$(echo "${value:0:3}" | tr -d ' '))) $((10#$(echo "${value:5:3}" | tr -d ' '))) $size"
+}

@@ -9,20 +9,6 @@
 EXE=$1 DISC=$2
 source "$(dirname "$0")/common.sh"
 
-# Left, top, width and height of button N of the layout in folder F.
-button() {
-  local value
-  value=$(sed -n "s/^[bB]$2=\(.*\)\r\?$/\1/p" "$1/$(basename "$(dirname "$1")").ini" | head -n1)
-  local nn; nn=$(printf '%02d' "$2")
-  local size; size=$(identify -format '%w %h' "$(find "$1" -ipath "*/buttons/up/$nn.jpg" | head -n1)")
-  echo "$((10#$(echo "${value:0:3}" | tr -d ' '))) $((10#$(echo "${value:5:3}" | tr -d ' '))) $size"
-}
-click_at() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
-  xdotool click 1
-}
-
 remote=$(dirname "$(find "$DISC" -ipath '*/graphic/remote/1/remote.ini' | head -n1)")
 pictures=$(dirname "$(find "$DISC" -ipath '*/graphic/quran_pic/1.jpg' | head -n1)")
 [ -f "$(find "$DISC" -ipath '*/data/11' | head -n1)" ] || fail "no aya text file (data/11) on $DISC"

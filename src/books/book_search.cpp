@@ -1,0 +1,100 @@
+#include "books/book_search.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+#include "books/book_files.h"
+#include "platform/binfile.h"
+#include "platform/codepage.h"
+#include "platform/rtf.h"
+#include "quran/indexed_text_file.h"
+#include "shell/globals.h"
+
+namespace {
+
+/// A typed word as code page 1256 bytes; empty when it cannot occur in such text.
+std::string bytesOf(const QString& word) {
+    std::string bytes;
+    if (!platform::fromUnicodeExactly(word, bytes)) bytes.clear();
+    return bytes;
+}
+
+/// The text of an RTF topic as the text box shows it: paragraphs on lines of their own.
+QString shownText(const platform::RtfDocument& document) {
+    QString text;
+    for (const platform::RtfParagraph& paragraph : document.paragraphs) {
+        if (!text.isEmpty()) text += u'\n';
+        text += paragraph.text();
+    }
+    return text;
+}
+
+}  // namespace
+
+BookSearchWords::BookSearchWords(const QString& word1, const QString& word2, int mode)
+    : bytes1_(bytesOf(word1)), bytes2_(bytesOf(word2)), text1_(word1), text2_(word2), mode_(mode) {}
+
+bool BookSearchWords::Combine(bool found1, bool found2) const {
+    switch (mode_) {
+        case kBothWords:
+            return found1 && found2;
+        case kEitherWord:
+            return found1 || found2;
+        default:
+            return found1;
+    }
+}
+
+bool BookSearchWords::Occurs(std::string_view text, const std::string& word) {
+    if (word.empty() || word.size() > text.size()) return false;
+    return std::search(text.begin(), text.end(),
+                       std::boyer_moore_horspool_searcher(word.begin(), word.end())) != text.end();
+}
+
+bool BookSearchWords::HitInBytes(std::string_view text) const {
+    // The second word is looked for only when it can change the answer.
+    const bool found1 = Occurs(text, bytes1_);
+    if (mode_ == kFirstWordOnly || (mode_ == kBothWords && !found1) ||
+        (mode_ == kEitherWord && found1))
+        return found1;
+    return Combine(found1, Occurs(text, bytes2_));
+}
+
+bool BookSearchWords::HitInText(const QString& text) const {
+    auto occurs = [&text](const QString& word) {
+        return !word.isEmpty() && text.contains(word, Qt::CaseSensitive);
+    };
+    return Combine(occurs(text1_), mode_ == kFirstWordOnly ? false : occurs(text2_));
+}
+
+std::vector<int> FindTopics(IndexedTextFile& texts, int count, const BookSearchWords& words) {
+    std::vector<int> topics;
+    texts.ForEachRecord(count, [&](int t, const std::string& text) {
+        if (words.HitInBytes(text)) topics.push_back(t);
+    });
+    return topics;
+}
+
+std::vector<int> FindBookTopics(int book, const BookSearchWords& words) {
+    const int count = ReadTopicCount(book);
+    IndexedTextFile texts(BookFilePath(book, 'd'));
+    return FindTopics(texts, count, words);
+}
+
+std::vector<int> FindLiveTopics(const BookSearchWords& words) {
+    std::vector<int> topics;
+    for (int t = 1; t <= kLiveTopicCount; ++t)
+        if (words.HitInText(shownText(platform::loadRtf(LiveTopicPath(t))))) topics.push_back(t);
+    return topics;
+}
+
+BookSearchState& SearchStateOf(BookMember member) {
+    static std::array<BookSearchState, 3> states;
+    return states[static_cast<size_t>(member)];
+}
+
+void ResetBookSearchStates() {
+    for (BookMember m : {BookMember::Hadith, BookMember::Fekh, BookMember::Live})
+        SearchStateOf(m) = BookSearchState();
+}

@@ -1,0 +1,3 @@
+#include "books/unt_fekhs.h"
+
+QPointer<Tfrm_fekhs> frm_fekhs;

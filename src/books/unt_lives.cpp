@@ -1,0 +1,3 @@
+#include "books/unt_lives.h"
+
+QPointer<Tfrm_lives> frm_lives;

@@ -1,0 +1,196 @@
+// The topic tree readers: groups and their ends, the tree, the shown topic,
+// print and copy, and books that cannot be read.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTextBlock>
+#include <QTreeWidget>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "book_screen_test.h"
+#include "books/unt_fekh.h"
+#include "books/unt_hadith.h"
+#include "books/unt_live.h"
+#include "platform/print.h"
+#include "platform/richtext.h"
+#include "shell/globals.h"
+#include "skin/unt_main.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TopicReaderTest : public BookScreenTest {
+  protected:
+    template <class Reader>
+    Reader* Open(void (*open)(), QPointer<Reader>& form) {
+        open();
+        Advance(20);
+        return form;
+    }
+    static QTreeWidgetItem* Node(TopicTreeReader* r, int n) {
+        QTreeWidgetItem* root = r->tree1->topLevelItem(0);
+        return n == 0 ? root : root->child(n - 1);
+    }
+    static void ClickNode(TopicTreeReader* r, int n) {
+        QTreeWidget* tree = r->tree1;
+        Click(tree->viewport(), tree->visualItemRect(Node(r, n)).center());
+    }
+    /// "book:topic", the shown topic.
+    static std::string Shown(TopicTreeReader* r) {
+        return std::to_string(r->CurrentBook) + ":" + std::to_string(r->CurrentTopic);
+    }
+};
+
+}  // namespace
+
+TEST_F(TopicReaderTest, GroupsOpenAtTheirFirstBookAndStepToTheirEnds) {
+    LanguageIndex = 2;
+    Tfrm_hadith* hadith = Open(OpenHadithSection, frm_hadith);
+    EXPECT_EQ(LanguageIndex, 1);
+    EXPECT_EQ(Shown(hadith), "55:1");
+    EXPECT_EQ(hadith->lblpart->text(), "1");
+    EXPECT_TRUE(hadith->ButtonEnabled(4));
+    EXPECT_FALSE(hadith->ButtonEnabled(5));
+
+    // Each group's button opens its first book.
+    const std::pair<int, int> hadithGroups[] = {{2, 79},  {14, 97},  {12, 112},
+                                                {3, 125}, {13, 142}, {1, 55}};
+    for (auto [button, book] : hadithGroups) {
+        Click(hadith->Button(button));
+        EXPECT_EQ(Shown(hadith), std::to_string(book) + ":1") << button;
+        EXPECT_EQ(hadith->BookIndexInGroup, 1);
+    }
+    // Group 13 (142-153): to its last book and back.
+    Click(hadith->Button(13));
+    for (int i = 0; i < 11; ++i) Click(hadith->Button(4));
+    EXPECT_EQ(Shown(hadith), "153:1");
+    EXPECT_EQ(hadith->lblpart->text(), "12");
+    EXPECT_FALSE(hadith->ButtonEnabled(4));
+    EXPECT_TRUE(hadith->ButtonEnabled(5));
+    hadith->NextBook();  // past the end: nothing
+    EXPECT_EQ(hadith->CurrentBook, 153);
+    for (int i = 0; i < 11; ++i) Click(hadith->Button(5));
+    EXPECT_EQ(Shown(hadith), "142:1");
+    EXPECT_TRUE(hadith->ButtonEnabled(4));
+    EXPECT_FALSE(hadith->ButtonEnabled(5));
+
+    // Back to the menu: the language of before.
+    Key(hadith, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_hadith);
+    EXPECT_TRUE(frm_main);
+    EXPECT_EQ(LanguageIndex, 2);
+
+    // The jurisprudence groups; 937 alone can step nowhere.
+    Tfrm_fekh* fekh = Open(OpenFekhSection, frm_fekh);
+    EXPECT_EQ(Shown(fekh), "904:1");
+    const std::pair<int, int> fekhGroups[] = {{2, 920}, {11, 889}, {12, 937}};
+    for (auto [button, book] : fekhGroups) {
+        Click(fekh->Button(button));
+        EXPECT_EQ(Shown(fekh), std::to_string(book) + ":1") << button;
+    }
+    EXPECT_FALSE(fekh->ButtonEnabled(3) || fekh->ButtonEnabled(4));
+}
+
+TEST_F(TopicReaderTest, TheTreeShowsTopicsRightAlignedWithTitlesCutAt100) {
+    const std::string longTitle = Cp1256(QString(120, QChar(0x0628)));  // 120 letters
+    longTitles[{55, 2}] = longTitle;
+    WriteBook(55);
+    Tfrm_hadith* r = Open(OpenHadithSection, frm_hadith);
+    ASSERT_EQ(r->tree1->topLevelItemCount(), 1);
+    EXPECT_EQ(Node(r, 0)->text(0), QString::fromUtf8("كتاب 55"));
+    EXPECT_EQ(Node(r, 0)->childCount(), 8);
+    EXPECT_TRUE(Node(r, 0)->isExpanded());
+    EXPECT_EQ(Node(r, 2)->text(0), QString(100, QChar(0x0628)));
+
+    ClickNode(r, 2);
+    EXPECT_EQ(r->CurrentTopic, 2);
+    EXPECT_EQ(r->lbltitle->text(), QString(100, QChar(0x0628)));
+    EXPECT_EQ(r->richtext->toPlainText(), QString::fromUtf8("نص 55 2"));
+    const QTextBlockFormat format = r->richtext->document()->begin().blockFormat();
+    EXPECT_EQ(format.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
+    EXPECT_NEAR(format.rightMargin(), 5.0 * 96 / 72, 0.01);
+    // The root shows nothing new; the keys move through the topics.
+    ClickNode(r, 0);
+    EXPECT_EQ(r->CurrentTopic, 2);
+    EXPECT_EQ(r->richtext->toPlainText(), QString::fromUtf8("نص 55 2"));
+    r->tree1->setCurrentItem(Node(r, 2));
+    Key(r->tree1, Qt::Key_Down);
+    EXPECT_EQ(r->CurrentTopic, 3);
+    EXPECT_EQ(r->richtext->toPlainText(), QString::fromUtf8("حجر زبرجد أخضر"));
+}
+
+TEST_F(TopicReaderTest, CopyAndPrintTheTitleAndTheText) {
+    Tfrm_hadith* hadith = Open(OpenHadithSection, frm_hadith);
+    ClickNode(hadith, 3);
+    Click(hadith->Button(8));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("باب 3\nحجر زبرجد أخضر"));
+    hadith->BackToMenu();
+
+    // No printer: a PDF in the documents folder, and a message saying where.
+    const fs::path docs = fs::path(DriveC()) / "docs";
+    const fs::path config = fs::path(DriveC()) / "config";
+    fs::create_directories(config);
+    std::ofstream(config / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << docs.string() << "\"\n";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    platform::setPrintToFileOnly(true);
+    platform::ErrorBox::informed().clear();
+    Tfrm_live* live = Open(OpenLiveSection, frm_live);
+    ClickNode(live, 12);
+    Click(live->Button(7));
+    unsetenv("XDG_CONFIG_HOME");
+    const fs::path pdf = docs / "ZAFIREL" / "Chapter 12.pdf";
+    ASSERT_TRUE(fs::exists(pdf));
+    ASSERT_EQ(platform::ErrorBox::informed().size(), 1u);
+    EXPECT_NE(platform::ErrorBox::informed()[0].find(pdf.string()), std::string::npos);
+    std::string text;
+    if (FILE* out = popen(("pdftotext -q '" + pdf.string() + "' -").c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, n);
+        pclose(out);
+    }
+    EXPECT_NE(text.find("Chapter 12"), std::string::npos) << text;
+    EXPECT_NE(text.find("The reward of Patience. Topic 12 of the book."), std::string::npos)
+        << text;
+}
+
+TEST_F(TopicReaderTest, ABookOrTopicThatCannotBeReadShowsOneErrorAndTheOthersStillOpen) {
+    disc->remove("data/57t");
+    std::string texts = bookdisc::NumberedFile({{1, "a"}, {2, "b"}, {3, "c"}});
+    bookdisc::putU32(texts, 16, 1000);  // topic 2 runs past the end
+    disc->write("data/56d", texts);
+    Tfrm_hadith* r = Open(OpenHadithSection, frm_hadith);
+
+    Click(r->Button(4));
+    EXPECT_EQ(Shown(r), "56:1");
+    ClickNode(r, 2);
+    platform::processPendingEvents();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("56d"), std::string::npos) << Errors()[0];
+    EXPECT_EQ(Shown(r), "56:1");
+    EXPECT_EQ(r->richtext->toPlainText(), "a");
+    EXPECT_EQ(r->tree1->currentItem(), Node(r, 1));
+    // Mended, the same node opens with another click.
+    WriteBook(56);
+    ClickNode(r, 2);
+    EXPECT_EQ(Shown(r), "56:2");
+
+    // Book 57 without its titles: one error, nothing of book 56 left shown,
+    // and the books on either side still open.
+    Click(r->Button(4));
+    ASSERT_EQ(Errors().size(), 2u);
+    EXPECT_NE(Errors()[1].find("57t"), std::string::npos) << Errors()[1];
+    EXPECT_EQ(r->lblpart->text(), "3");
+    EXPECT_EQ(r->CurrentTopic, 0);
+    EXPECT_TRUE(r->richtext->toPlainText().isEmpty());
+    Click(r->Button(4));
+    EXPECT_EQ(Shown(r), "58:1");
+    Click(r->Button(5));
+    Click(r->Button(5));
+    EXPECT_EQ(Shown(r), "56:1");
+    expectedErrors = 3;
+}
