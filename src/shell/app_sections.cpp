@@ -1,5 +1,8 @@
 #include "shell/app_sections.h"
 
+#include "devotional/unt_asbab.h"
+#include "devotional/unt_azkar.h"
+#include "devotional/unt_tagweed.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "quran/unt_remark.h"
@@ -9,5 +12,8 @@ void RegisterAppSections() {
     // Sections register here as their screens are built.
     RegisterSection(1, OpenQuranSection);
     RegisterSection(2, OpenCommentarySection);
+    RegisterSection(5, OpenAsbabSection);
+    RegisterSection(6, OpenTagweedSection);
+    RegisterSection(10, OpenAzkarSection);
     RegisterSection(12, OpenRemarkSection);
 }

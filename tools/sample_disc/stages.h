@@ -40,6 +40,10 @@ void addCommentaryJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// The Quran's text (file 11) and the skins of the search and remarks screens.
 void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The remembrances, the occasions of revelation and the recitation rules:
+/// titles, texts, recordings and skins.
+void addReadingJobs(DiscWriter& out, std::vector<Job>& jobs);
+
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
 
