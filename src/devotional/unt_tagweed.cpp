@@ -50,7 +50,8 @@ const char* const kRuleTitles[kTagweedRuleCount] = {
 };
 
 /// A rule title: clicked with the mouse, or with Enter or Space when it has
-/// the keyboard focus; Up and Down step to the neighbouring title.
+/// the keyboard focus; Up and Down step to the neighbouring title. A frame
+/// marks the title that the keyboard reached.
 class TitleLabel : public platform::ClickLabel {
   public:
     using platform::ClickLabel::ClickLabel;
@@ -67,13 +68,24 @@ class TitleLabel : public platform::ClickLabel {
             return QLabel::keyPressEvent(e);
         e->accept();
     }
+    void focusInEvent(QFocusEvent* e) override {
+        framed_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+        QLabel::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        framed_ = false;
+        QLabel::focusOutEvent(e);
+    }
     void paintEvent(QPaintEvent* e) override {
         QLabel::paintEvent(e);
-        if (!hasFocus()) return;
+        if (!framed_ || !hasFocus()) return;
         QPainter p(this);
         p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+
+  private:
+    bool framed_ = false;
 };
 
 using platform::setTextColour;
@@ -112,7 +124,7 @@ Tfrm_tagweed::Tfrm_tagweed(QWidget* parent) : ReadingScreen(parent) {
         label->onClick = [this, k] { label1Click(k); };
         label->onStep = [this, k](int step) {
             if (k + step >= 1 && k + step <= 8)
-                Labels[static_cast<size_t>(k + step - 1)]->setFocus(Qt::OtherFocusReason);
+                Labels[static_cast<size_t>(k + step - 1)]->setFocus(Qt::TabFocusReason);
             else if (step < 0)
                 ScrollBack();
             else
@@ -126,7 +138,7 @@ Tfrm_tagweed::Tfrm_tagweed(QWidget* parent) : ReadingScreen(parent) {
     lblsub = new QLabel(this);
     lblsub->setObjectName("lblsub");
     lblsub->setGeometry(131, 97, 335, 425);
-    lblsub->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblsub->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     lblsub->setWordWrap(true);
     lblsub->setTextFormat(Qt::PlainText);  // disc text is never markup
     lblsub->setLayoutDirection(Qt::RightToLeft);

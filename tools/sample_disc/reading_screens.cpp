@@ -35,7 +35,7 @@ void readingBackground(QPainter& p, const ScreenSpec& s, const std::vector<QRect
 
 // The list screens share the list on the right and the buttons below.
 ScreenSpec listScreen(const std::string& folder, const char* arabic, const char* english) {
-    ScreenSpec s{folder, {800, 600}, u(arabic), english, {}, QRectF(140, 10, 570, 62), {}};
+    ScreenSpec s{folder, {800, 600}, u(arabic), english, {}, QRectF(140, 4, 570, 56), {}};
     for (int i = 0; i < 4; ++i) s.buttons.push_back(hidden(QRect(722, 96 + i * 50, 70, 40)));
     s.buttons.push_back({u("القائمة الرئيسية"), "Main menu", QRect(561, 538, 150, 48)});  // 5
     s.buttons.push_back({u("طباعة"), "Print", QRect(139, 538, 96, 48)});                  // 6
@@ -64,9 +64,8 @@ ScreenSpec asbabScreen() {
     s.controls = {kReadingList, kAsbabAya, kAsbabAccount};
     s.paint = [](QPainter& p, const ScreenSpec& screen) {
         readingBackground(p, screen, screen.controls);
-        art::drawCaption(p, QRectF(129, 72, 335, 18), u("الآية"), "The aya", Qt::AlignRight);
-        art::drawCaption(p, QRectF(129, 268, 335, 12), u("سبب النزول"), "The occasion",
-                         Qt::AlignRight);
+        art::drawCaption(p, QRectF(129, 60, 335, 28), u("الآية وسبب نزولها"),
+                         "The aya and the occasion of its revelation");
     };
     return s;
 }
@@ -98,8 +97,6 @@ ScreenSpec tagweedScreen() {
         readingBackground(p, screen, {kTagweedText});
         art::paintPanel(p, QRectF(kTagweedTitles).adjusted(-5, -5, 5, 5), kPaneColour, art::kGold,
                         4);
-        art::drawCaption(p, QRectF(560, 8, 230, 40), u("الأمثلة المسموعة بالأرقام"),
-                         "Numbered buttons play the examples", Qt::AlignRight);
     };
     return s;
 }
