@@ -36,7 +36,6 @@ class AsbabScreenTest : public ReadingScreenTest {
 TEST_F(AsbabScreenTest, AnEntryShowsItsAyaAndAccountAndOpensTheReaderThere) {
     Tfrm_asbab* screen = Open();
     ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->list1->count(), 434);
     Click(screen->Button(8));  // nothing chosen yet: nothing happens
     EXPECT_TRUE(frm_asbab);
     EXPECT_FALSE(frm_quran);
@@ -45,7 +44,6 @@ TEST_F(AsbabScreenTest, AnEntryShowsItsAyaAndAccountAndOpensTheReaderThere) {
     Choose(300);
     EXPECT_EQ(screen->Memo1->toPlainText(), "\n" + platform::toUnicode(entry.aya));
     EXPECT_EQ(screen->Memo2->toPlainText(), platform::toUnicode(entry.sabab));
-    EXPECT_TRUE(screen->Memo2->toPlainText().contains("Sample account of entry 300:"));
     Click(screen->Button(7));
     EXPECT_EQ(QApplication::clipboard()->text(), screen->list1->item(299)->text() + "\n\n" +
                                                      platform::toUnicode(entry.aya) + "\n\n" +
