@@ -18,6 +18,10 @@ namespace {
 
 class AsbabScreenTest : public ReadingScreenTest {
   protected:
+    void SetUp() override {
+        ReadingScreenTest::SetUp();
+        ChosenOccasion = {};  // as at the program's start
+    }
     Tfrm_asbab* Open() {
         OpenHubSection(5);
         return frm_asbab;
