@@ -29,69 +29,16 @@
 #include "shell/globals.h"
 #include "support/screen_test.h"
 #include "support/sim_device.h"
+#include "bench_disc.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void spin() {
-    QCoreApplication::processEvents();
-    QThread::usleep(200);
-}
-
-// The sample disc on D, a scratch C, a display, the real media device.
-class Disc {
-  public:
-    Disc() {
-        ok = fs::exists(fs::path(TestDiscFolder()) / "velk_quran");
-        if (!ok) return;
-        platform::clearDrives();
-        platform::setProgramDrive('D');
-        platform::setDrive('D', TestDiscFolder());
-        driveC = fs::temp_directory_path() / ("zafirel-bench-devo." + std::to_string(::getpid()));
-        fs::create_directories(driveC);
-        platform::setDrive('C', driveC);
-        ResetSharedState();
-        BuildDiscFolders();
-        LanguageIndex = 1;
-        platform::useRealMedia();
-        display.resize(1024, 768);
-        display.show();
-        platform::setDisplayArea(&display);
-    }
-    ~Disc() {
-        for (QWidget* w : display.findChildren<platform::Form*>(Qt::FindDirectChildrenOnly))
-            static_cast<platform::Form*>(w)->closeForm();
-        platform::processPendingEvents();
-        platform::setDisplayArea(nullptr);
-        std::error_code ec;
-        fs::remove_all(driveC, ec);
-    }
-    bool ok = false;
-    QWidget display;
-    fs::path driveC;
-};
-
-void click(QWidget* w, QPoint at) {
-    QPointF local(at), global(w->mapToGlobal(at));
-    QMouseEvent down(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
-}
-
 void clickItem(TitleList* list, int entry) {
     QListWidgetItem* item = list->item(entry - 1);
     list->scrollToItem(item);
-    click(list->viewport(), list->visualItemRect(item).center());
+    press(list->viewport(), list->visualItemRect(item).center());
 }
 
 // Times `choose(i)` (which shows a text and starts a recording), then the
@@ -123,7 +70,7 @@ void choiceToPlaying(benchmark::State& state, platform::MediaPlayer* player, QWi
 }
 
 void BM_ChooseRemembrance(benchmark::State& state) {
-    Disc disc;
+    BenchDisc disc("devotional");
     if (!disc.ok) return state.SkipWithError("no sample disc; run the tests once to build it");
     OpenAzkarSection();
     Tfrm_azkar* screen = frm_azkar;
@@ -133,22 +80,22 @@ void BM_ChooseRemembrance(benchmark::State& state) {
 }
 
 void BM_PlayRuleExample(benchmark::State& state) {
-    Disc disc;
+    BenchDisc disc("devotional");
     if (!disc.ok) return state.SkipWithError("no sample disc");
     OpenTagweedSection();
     Tfrm_tagweed* screen = frm_tagweed;
     for (int i = 0; i < 7; ++i) screen->ScrollOn();
-    click(screen->Labels[0], {10, 10});  // rule 15, two pages of examples
+    press(screen->Labels[0], {10, 10});  // rule 15, two pages of examples
     screen->TurnPage(1);                 // page 2: eight examples
     choiceToPlaying(state, screen->mci1, screen, [screen](int i) {
         ImageButton* b = screen->Button(10 + i % 8);
-        click(b, b->rect().center());
+        press(b, b->rect().center());
     });
 }
 
 // The occasions play nothing: a choice is its two texts read and shown.
 void BM_ChooseOccasion(benchmark::State& state) {
-    Disc disc;
+    BenchDisc disc("devotional");
     if (!disc.ok) return state.SkipWithError("no sample disc");
     OpenAsbabSection();
     Tfrm_asbab* screen = frm_asbab;
