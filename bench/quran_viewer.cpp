@@ -30,22 +30,11 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "support/screen_test.h"
+#include "bench_disc.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs the event loop for `ms` of real time, blocking between events.
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void spin() {
-    QCoreApplication::processEvents();
-    QThread::usleep(200);
-}
 
 double seconds(const timespec& t) {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
@@ -66,33 +55,10 @@ double wallTime() {
     return seconds(t);
 }
 
-// The program's surroundings: the sample disc on D, a scratch C, a display.
-class Viewer {
+// The viewer opened on the sample disc.
+class Viewer : public BenchDisc {
   public:
-    Viewer() {
-        ok = fs::exists(fs::path(TestDiscFolder()) / "velk_quran");
-        if (!ok) return;
-        platform::clearDrives();
-        platform::setProgramDrive('D');
-        platform::setDrive('D', TestDiscFolder());
-        driveC = fs::temp_directory_path() / ("zafirel-bench-viewer." + std::to_string(::getpid()));
-        fs::create_directories(driveC);
-        platform::setDrive('C', driveC);
-        ResetSharedState();
-        BuildDiscFolders();
-        LanguageIndex = 1;
-        platform::useRealMedia();
-        display.resize(1024, 768);
-        display.show();
-        platform::setDisplayArea(&display);
-    }
-    ~Viewer() {
-        if (frm_quran) frm_quran->closeForm();
-        platform::processPendingEvents();
-        platform::setDisplayArea(nullptr);
-        std::error_code ec;
-        fs::remove_all(driveC, ec);
-    }
+    Viewer() : BenchDisc("viewer") {}
 
     /// Opens the viewer at an aya and waits until its recitation is heard.
     Tfrm_quran* open(int sura, int aya) {
@@ -109,21 +75,7 @@ class Viewer {
             spin();
         return v;
     }
-
-    bool ok = false;
-    QWidget display;
-    fs::path driveC;
 };
-
-void press(QWidget* w, QPoint at) {
-    QPointF local(at), global(w->mapToGlobal(at));
-    QMouseEvent down(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(w, &up);
-}
 
 QPoint inside(int sura, int aya) {
     AyaLocation at;

@@ -158,6 +158,11 @@ int ReadSuraAyaCount(int sura, int& recordSura) {
     return ReadSuraAyaCount(f, sura, recordSura);
 }
 
+bool IsQuranAya(int sura, int aya) {
+    int recordSura = 0;
+    return sura >= 1 && sura <= kSuraCount && aya >= 1 && aya <= ReadSuraAyaCount(sura, recordSura);
+}
+
 int ReadAyaPart(int sura, int aya) {
     auto f = dataFile("parts");
     return ReadAyaPart(f, sura, aya);

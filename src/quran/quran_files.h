@@ -45,6 +45,8 @@ struct AyaLocation {
 /// sura byte; returns the sura's aya count.
 int ReadSuraAyaCount(platform::BinaryFile& ayaCount, int sura, int& recordSura);
 int ReadSuraAyaCount(int sura, int& recordSura);
+/// True when `sura` is 1..114 and `aya` one of its ayas (by the disc's aya counts).
+bool IsQuranAya(int sura, int aya);
 
 /// parts: the part (1..30) recorded for an aya.
 int ReadAyaPart(platform::BinaryFile& parts, int sura, int aya);

@@ -17,9 +17,7 @@ namespace {
 /// The aya a remark names; raises an error for values that are no number or
 /// name no aya of the Quran, so that nothing is read outside the data files.
 void CheckRemarkedAya(int remark, int sura, int aya) {
-    int recordSura = 0;
-    if (sura >= 1 && sura <= kSuraCount && aya >= 1 && aya <= ReadSuraAyaCount(sura, recordSura))
-        return;
+    if (IsQuranAya(sura, aya)) return;
     throw platform::PlatformError("Remark " + std::to_string(remark) + " (sura " +
                                   std::to_string(sura) + ", aya " + std::to_string(aya) +
                                   ") is not an aya of the Quran.");

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include "platform/click_label.h"
 #include "platform/guard.h"
 #include "quran/sura_names.h"
 #include "quran/unt_quran.h"
@@ -24,39 +25,7 @@ constexpr int kColumnGap = 5;
 const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
 
-/// A sura name: reports mouse moves and clicks (press and release on it) to
-/// the index through the guard.
-class SuraLabel : public QLabel {
-  public:
-    SuraLabel(QWidget* parent, int number) : QLabel(parent) {
-        setObjectName("label" + QString::number(number));
-        setMouseTracking(true);
-    }
-    std::function<void()> onMouseMove;
-    std::function<void()> onClick;
-
-  protected:
-    void mouseMoveEvent(QMouseEvent*) override {
-        if (onMouseMove) platform::guarded(onMouseMove);
-    }
-    void mousePressEvent(QMouseEvent*) override { pressed_ = true; }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        bool wasPressed = pressed_;
-        pressed_ = false;
-        if (wasPressed && e->button() == Qt::LeftButton &&
-            rect().contains(e->position().toPoint()) && onClick)
-            platform::guarded(onClick);
-    }
-
-  private:
-    bool pressed_ = false;
-};
-
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-}
+using platform::setTextColour;
 
 /// The sura number of a label from its name: the characters after "label".
 int LabelNumber(const QObject* label) {
@@ -98,7 +67,7 @@ void Tfrm_soraname::formCreate() {
                 top += kLabelHeight + 1;
             }
         }
-        auto* label = new SuraLabel(this, i);
+        auto* label = new platform::ClickLabel(this, "label" + QString::number(i));
         label->setCursor(Qt::PointingHandCursor);
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(false);

@@ -3,6 +3,9 @@
 #include "books/unt_fekh.h"
 #include "books/unt_hadith.h"
 #include "books/unt_live.h"
+#include "devotional/unt_asbab.h"
+#include "devotional/unt_azkar.h"
+#include "devotional/unt_tagweed.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "quran/unt_remark.h"
@@ -14,6 +17,9 @@ void RegisterAppSections() {
     RegisterSection(2, OpenCommentarySection);
     RegisterSection(3, OpenHadithSection);
     RegisterSection(4, OpenFekhSection);
+    RegisterSection(5, OpenAsbabSection);
+    RegisterSection(6, OpenTagweedSection);
     RegisterSection(9, OpenLiveSection);
+    RegisterSection(10, OpenAzkarSection);
     RegisterSection(12, OpenRemarkSection);
 }

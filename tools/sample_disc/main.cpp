@@ -31,6 +31,7 @@ const std::vector<Stage>& allStages() {
         {"books", "hadith, jurisprudence and translated hadith books, their readers and search",
          addBookJobs},
         {"photos", "photos of the slideshows", addPhotoJobs},
+        {"readings", "remembrances, occasions of revelation, recitation rules", addReadingJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -42,6 +43,30 @@ class Pipe {
 };
 
 }  // namespace
+
+void appendTone(std::vector<int16_t>& out, int sampleRate, double freq, int ms, double amplitude,
+                bool ring) {
+    const double pi = 3.14159265358979323846;
+    int n = ms * sampleRate / 1000, fade = sampleRate * 12 / 1000;
+    // two sine oscillators by recurrence: s[i] = 2 cos(w) s[i-1] - s[i-2]
+    double w1 = 2 * pi * freq / sampleRate, w2 = 2 * w1;
+    double k1 = 2 * std::cos(w1), k2 = 2 * std::cos(w2);
+    double a1 = 0, b1 = -std::sin(w1), a2 = 0, b2 = -std::sin(w2);
+    double decay = ring ? std::exp(-6.0 / n) : 1.0, env = 1.0;
+    for (int i = 0; i < n; ++i) {
+        double edge = std::min(i, n - 1 - i);
+        double e = env * (edge < fade ? edge / fade : 1.0);
+        double v = a1 + 0.25 * a2;
+        out.push_back(static_cast<int16_t>(32767 * amplitude * e * v / 1.25));
+        double n1 = k1 * a1 - b1, n2 = k2 * a2 - b2;
+        b1 = a1, a1 = n1, b2 = a2, a2 = n2;
+        env *= decay;
+    }
+}
+
+void appendSilence(std::vector<int16_t>& out, int sampleRate, int ms) {
+    out.insert(out.end(), static_cast<size_t>(ms) * sampleRate / 1000, 0);
+}
 
 void writeWmv(DiscWriter& out, const std::string& relative, QSize size, int fps, int frames,
               const std::function<QImage(int)>& frame) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "bytes.h"
+#include "media.h"
 #include "text.h"
 
 namespace disc {
@@ -122,29 +123,14 @@ std::string timingList(const std::vector<int>& durations) {
 
 std::vector<int16_t> recitation(int sura, const std::vector<int>& durations, int sampleRate) {
     static const double scale[8] = {261.6, 293.7, 329.6, 392.0, 440.0, 523.3, 587.3, 659.3};
-    const double pi = 3.14159265358979323846;
     std::vector<int16_t> out;
     int total = 0;
     for (int d : durations) total += d;
     out.reserve(static_cast<size_t>(total) * sampleRate / 1000);
     auto tone = [&](double freq, int ms, double amplitude, bool ring) {
-        int n = ms * sampleRate / 1000, fade = sampleRate * 12 / 1000;
-        // two sine oscillators by recurrence: s[i] = 2 cos(w) s[i-1] - s[i-2]
-        double w1 = 2 * pi * freq / sampleRate, w2 = 2 * w1;
-        double k1 = 2 * std::cos(w1), k2 = 2 * std::cos(w2);
-        double a1 = 0, b1 = -std::sin(w1), a2 = 0, b2 = -std::sin(w2);
-        double decay = ring ? std::exp(-6.0 / n) : 1.0, env = 1.0;
-        for (int i = 0; i < n; ++i) {
-            double edge = std::min(i, n - 1 - i);
-            double e = env * (edge < fade ? edge / fade : 1.0);
-            double v = a1 + 0.25 * a2;
-            out.push_back(static_cast<int16_t>(32767 * amplitude * e * v / 1.25));
-            double n1 = k1 * a1 - b1, n2 = k2 * a2 - b2;
-            b1 = a1, a1 = n1, b2 = a2, a2 = n2;
-            env *= decay;
-        }
+        appendTone(out, sampleRate, freq, ms, amplitude, ring);
     };
-    auto silence = [&](int ms) { out.insert(out.end(), ms * sampleRate / 1000, 0); };
+    auto silence = [&](int ms) { appendSilence(out, sampleRate, ms); };
     for (size_t k = 0; k < durations.size(); ++k) {
         size_t begin = out.size();
         tone(1568.0, 120, 0.3, true);  // the chime that opens every aya

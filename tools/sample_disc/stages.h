@@ -44,6 +44,10 @@ void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// their readers and search screens.
 void addBookJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The remembrances, the occasions of revelation and the recitation rules:
+/// titles, texts, recordings and skins.
+void addReadingJobs(DiscWriter& out, std::vector<Job>& jobs);
+
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
 

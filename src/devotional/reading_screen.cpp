@@ -1,0 +1,31 @@
+#include "devotional/reading_screen.h"
+
+#include "shell/globals.h"
+#include "shell/sections.h"
+
+ReadingScreen::ReadingScreen(QWidget* parent)
+    : SkinScreen(parent), Stars(std::make_unique<StarTwinkle>(this)) {}
+
+ReadingScreen::~ReadingScreen() = default;
+
+void ReadingScreen::BuildSkin(const std::string& screen, std::initializer_list<int> hidden) {
+    SavedLanguageIndex = LanguageIndex;
+    LanguageIndex = 1;
+    SetSkinFolder(screen);
+    PlaceBackground(800, 600);
+    BuildButtons(true);
+    FocusedButton = 0;
+    for (int n : hidden)
+        if (ImageButton* b = Button(n)) b->hide();
+}
+
+void ReadingScreen::StartStars() {
+    Stars->StarPlacement(StarLayout::Devotional);
+    Stars->Start();
+}
+
+void ReadingScreen::BackToMenu() {
+    closeForm();
+    LanguageIndex = SavedLanguageIndex;
+    ShowMainMenu();
+}

@@ -1,0 +1,99 @@
+#include "devotional/unt_azkar.h"
+
+#include "devotional/title_list.h"
+#include "platform/clock.h"
+#include "platform/media.h"
+#include "platform/print.h"
+#include "platform/richtext.h"
+#include "platform/rtf.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+
+QPointer<Tfrm_azkar> frm_azkar;
+
+namespace {
+constexpr int kRemembranceCount = 91;
+constexpr uint32_t kPaneColour = 12113882;
+}  // namespace
+
+Tfrm_azkar::Tfrm_azkar(QWidget* parent) : ReadingScreen(parent) {
+    CloseButton = 5;
+    TabReachesButtons();
+    list1 = new TitleList(this);
+    list1->onChoose = [this] { list1Click(); };
+
+    richtext = new platform::RichTextBox(this, "richtext");
+    richtext->setGeometry(139, 115, 315, 400);
+    richtext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richtext->setRightToLeft(false);
+    richtext->setDefaultAlignment(Qt::AlignHCenter);
+    richtext->setBackgroundColor(kPaneColour);
+    richtext->setDefaultFont("Simplified Arabic", 16);
+    // Reached by Tab so that a long text can be scrolled from the keyboard.
+    richtext->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(list1, richtext);
+    FirstFocus = list1;
+
+    mci1 = new platform::MediaPlayer(this);
+    Timer1 = new platform::Timer(this, 100, true);
+    Timer1->onTimer = [this] { Timer1Timer(); };
+}
+
+std::string Tfrm_azkar::TextFile(int n) {
+    return DataDir + "azkar\\" + std::to_string(n) + ".rtf";
+}
+
+std::string Tfrm_azkar::SoundFile(int n) {
+    return SoundDir + "azkar\\" + std::to_string(n) + ".mp3";
+}
+
+void Tfrm_azkar::formCreate() {
+    BuildSkin("azkar", {1, 2, 3, 4, 8});
+    list1->LoadTitles(DataDir + "azkar\\titles.ini", "titles", kRemembranceCount);
+    StartStars();
+}
+
+void Tfrm_azkar::Timer1Timer() {
+    Timer1->setEnabled(false);
+    list1->setCurrentRow(0);
+    ShowRemembrance(1);
+}
+
+void Tfrm_azkar::list1Click() {
+    // A choice made before the start-up tick stands.
+    Timer1->setEnabled(false);
+    ShowRemembrance(list1->SelectedEntry());
+}
+
+void Tfrm_azkar::ShowRemembrance(int n) {
+    // The text is read whole before it replaces the one shown: a missing
+    // file leaves the earlier text, and nothing new is recited.
+    richtext->showDocument(platform::loadRtf(TextFile(n)));
+    ShownRemembrance = n;
+    mci1->Close();
+    mci1->FileName = SoundFile(n);
+    mci1->Open();
+    mci1->Play();
+}
+
+void Tfrm_azkar::ButtonClick(int n) {
+    switch (n) {
+        case 5:
+            mci1->Close();
+            BackToMenu();
+            break;
+        case 6:
+            platform::printDocument(list1->Title(ShownRemembrance), *richtext->document());
+            break;
+        case 7:
+            platform::copyToClipboard(list1->Title(ShownRemembrance), richtext->toPlainText());
+            break;
+        default:
+            break;
+    }
+}
+
+void OpenAzkarSection() {
+    Tfrm_azkar* screen = platform::createForm(frm_azkar, HubArea());
+    screen->showAsChild(HubArea());
+}

@@ -1,0 +1,117 @@
+// The remembrances (section 10): the first one shown and recited at start
+// unless the user chose before, titles missing from the title file, missing
+// texts and recordings, copy, and the language put back on leaving.
+#include <QApplication>
+#include <QClipboard>
+#include <gtest/gtest.h>
+
+#include "devotional/unt_azkar.h"
+#include "platform/richtext.h"
+#include "shell/globals.h"
+#include "skin/unt_main.h"
+#include "reading_screen_test.h"
+#include "support/sim_device.h"
+
+namespace {
+
+class AzkarScreenTest : public ReadingScreenTest {
+  protected:
+    Tfrm_azkar* Open() {
+        OpenHubSection(10);
+        return frm_azkar;
+    }
+    /// A click on the list item of remembrance n.
+    void Choose(int n) { ReadingScreenTest::Choose(frm_azkar->list1, n); }
+    /// The recordings opened so far, by number ("1 5").
+    static std::string Recited() {
+        std::string out;
+        for (const std::string& line : platform::SimulatedDevice::log()) {
+            const size_t at = line.rfind("/azkar/");
+            if (!line.starts_with("open ") || at == std::string::npos) continue;
+            out += (out.empty() ? "" : " ") + line.substr(at + 7, line.size() - at - 11);
+        }
+        return out;
+    }
+    bool Shows(int n) const {
+        return frm_azkar->richtext->toPlainText().contains(
+            QString("Sample remembrance %1 of 91").arg(n));
+    }
+};
+
+}  // namespace
+
+TEST_F(AzkarScreenTest, TheFirstIsShownAtStartAndAChoiceReplacesIt) {
+    LanguageIndex = 2;
+    Tfrm_azkar* screen = Open();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(LanguageIndex, 1);
+    Advance(100);
+    EXPECT_EQ(screen->list1->SelectedEntry(), 1);
+    EXPECT_TRUE(Shows(1));
+    EXPECT_EQ(Recited(), "1");
+    EXPECT_EQ(platform::SimulatedDevice::log().back(), "play");
+
+    Choose(40);
+    EXPECT_TRUE(Shows(40));
+    EXPECT_EQ(Recited(), "1 40");
+    Click(screen->Button(7));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              screen->list1->item(39)->text() + "\n" + screen->richtext->toPlainText());
+
+    // Enter chooses the item the arrows reached.
+    screen->list1->setFocus();
+    Key(screen->list1, Qt::Key_Down);
+    EXPECT_EQ(Recited(), "1 40");
+    Key(screen->list1, Qt::Key_Return);
+    EXPECT_EQ(Recited(), "1 40 41");
+
+    Key(screen->list1, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_azkar);
+    EXPECT_TRUE(frm_main);
+    EXPECT_EQ(LanguageIndex, 2);
+    EXPECT_EQ(platform::SimulatedDevice::devices().size(), 0u);
+    expectedErrors = 1;  // the sample disc has no menu of language 2
+    EXPECT_NE(Errors()[0].find("main\\2\\main.jpg"), std::string::npos) << Errors()[0];
+}
+
+TEST_F(AzkarScreenTest, AChoiceBeforeTheStartUpTickStands) {
+    Tfrm_azkar* screen = Open();
+    Advance(50);
+    Choose(3);
+    Advance(200);
+    EXPECT_TRUE(Shows(3));
+    EXPECT_EQ(screen->list1->SelectedEntry(), 3);
+    EXPECT_EQ(Recited(), "3");
+}
+
+TEST_F(AzkarScreenTest, RemembrancesWithoutTitlesStillOpenTheirOwnFiles) {
+    std::string titles = "[titles]\r\n";
+    for (int n = 1; n <= 50; ++n) titles += std::to_string(n) + "=t" + std::to_string(n) + "\r\n";
+    disc->write("data\\azkar\\titles.ini", titles);
+    Tfrm_azkar* screen = Open();
+    ASSERT_EQ(screen->list1->count(), 91);
+    EXPECT_EQ(screen->list1->item(49)->text(), "t50");
+    for (int n = 51; n <= 91; ++n) EXPECT_TRUE(screen->list1->item(n - 1)->text().isEmpty()) << n;
+    Choose(77);
+    EXPECT_TRUE(Shows(77));
+    EXPECT_EQ(Recited(), "77");
+}
+
+TEST_F(AzkarScreenTest, AMissingTextOrRecordingIsOneErrorAndTheScreenGoesOn) {
+    disc->remove("data\\azkar\\12.rtf");
+    disc->remove("sound\\azkar\\13.mp3");
+    ASSERT_TRUE(Open());
+    Advance(100);
+    Choose(12);  // the text of 1 stays, nothing new is recited
+    EXPECT_TRUE(Shows(1));
+    EXPECT_EQ(Recited(), "1");
+    Choose(13);  // the text is shown without its recording
+    EXPECT_TRUE(Shows(13));
+    expectedErrors = 2;
+    ASSERT_EQ(Errors().size(), 2u);
+    EXPECT_TRUE(Errors()[0].starts_with("Cannot open file")) << Errors()[0];
+    Choose(14);
+    EXPECT_TRUE(Shows(14));
+    EXPECT_EQ(Recited(), "1 13 14");
+}

@@ -1,0 +1,223 @@
+// The recitation rules (section 6) on rule files made in the test: pages
+// turned to their ends, example buttons following the page, examples played
+// and stopped, the titles scrolled with the highlight following the chosen
+// rule, and damaged files that change nothing.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include "devotional/tagweed_file.h"
+#include "devotional/unt_tagweed.h"
+#include "platform/binfile.h"
+#include "shell/globals.h"
+#include "skin/unt_main.h"
+#include "reading_screen_test.h"
+#include "support/sim_device.h"
+
+namespace {
+
+struct PageSpec {
+    int examples;
+    std::string text;
+};
+using Rules = std::vector<std::vector<PageSpec>>;
+
+void put32(std::string& out, uint64_t v) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i) & 0xFF);
+}
+
+/// A rule file: 23 rule records, the page tables, then the texts. Rules not
+/// given have one page "rule r" with one example.
+std::string RuleFile(Rules rules) {
+    for (int r = static_cast<int>(rules.size()) + 1; r <= 23; ++r)
+        rules.push_back({{1, "rule " + std::to_string(r)}});
+    size_t pages = 0;
+    for (const auto& r : rules) pages += r.size();
+    std::string index, tables, texts;
+    const uint64_t textsAt = 23 * 6 + pages * 10;
+    for (size_t r = 0; r < rules.size(); ++r) {
+        index += static_cast<char>(r + 1);
+        index += static_cast<char>(rules[r].size());
+        put32(index, 23 * 6 + tables.size());
+        for (size_t p = 0; p < rules[r].size(); ++p) {
+            tables += static_cast<char>(p + 1);
+            tables += static_cast<char>(rules[r][p].examples);
+            put32(tables, textsAt + texts.size());
+            put32(tables, rules[r][p].text.size());
+            texts += rules[r][p].text;
+        }
+    }
+    return index + tables + texts;
+}
+
+class TagweedScreenTest : public ReadingScreenTest {
+  protected:
+    Tfrm_tagweed* Open(const Rules& rules) {
+        disc->write("data\\tagweed", RuleFile(rules));
+        OpenHubSection(6);
+        return frm_tagweed;
+    }
+    /// The enabled ones of buttons 5, 6 and 10..17, e.g. "5 10 11".
+    std::string Enabled() const {
+        std::string out;
+        for (int n : {5, 6, 10, 11, 12, 13, 14, 15, 16, 17})
+            if (frm_tagweed->ButtonEnabled(n)) out += (out.empty() ? "" : " ") + std::to_string(n);
+        return out;
+    }
+    /// The labels shown red, by number.
+    std::string Red() const {
+        std::string out;
+        for (int k = 1; k <= 8; ++k)
+            if (frm_tagweed->Labels[k - 1]->palette().color(QPalette::WindowText) == Qt::red)
+                out += std::to_string(k);
+        return out;
+    }
+    static std::string LastCommand() { return platform::SimulatedDevice::log().back(); }
+};
+
+}  // namespace
+
+TEST_F(TagweedScreenTest, PagesTurnToTheirEndsAndExamplesFollowThePage) {
+    // the disc's own recordings of rule 2 page 3 go up to example 5
+    disc->write("sound\\tagweed\\2-3-8.mp3", platform::readFile(SoundDir + "tagweed\\2-3-5.mp3"));
+    Tfrm_tagweed* screen = Open({{{0, "one page"}}, {{3, "first"}, {0, "second"}, {8, "third"}}});
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->Rule, 1);
+    EXPECT_EQ(screen->lblsub->text(), "one page");
+    EXPECT_EQ(Enabled(), "");
+    EXPECT_EQ(Red(), "1");
+
+    Click(screen->Labels[1]);
+    EXPECT_EQ(screen->lblsub->text(), "first");
+    EXPECT_EQ(Enabled(), "5 10 11 12");
+    EXPECT_EQ(Red(), "2");
+    Click(screen->Button(12));
+    EXPECT_TRUE(LastCommand() == "play") << LastCommand();
+    const auto& log = platform::SimulatedDevice::log();
+    EXPECT_TRUE(log[log.size() - 2].ends_with("/sound/tagweed/2-1-3.mp3")) << log[log.size() - 2];
+
+    // A page turn stops the example.
+    Click(screen->Button(5));
+    EXPECT_EQ(LastCommand(), "close");
+    EXPECT_EQ(screen->lblsub->text(), "second");
+    EXPECT_EQ(Enabled(), "5 6");
+    Click(screen->Button(5));
+    EXPECT_EQ(Enabled(), "6 10 11 12 13 14 15 16 17");
+    Click(screen->Button(5));  // disabled: nothing
+    screen->TurnPage(1);       // nor past the last page from the handler
+    EXPECT_EQ(screen->RulePage, 3);
+    Click(screen->Button(17));
+    EXPECT_TRUE(log[log.size() - 2].ends_with("/2-3-8.mp3"));
+    Click(screen->Button(6));
+    Click(screen->Button(6));
+    EXPECT_EQ(screen->lblsub->text(), "first");
+    EXPECT_EQ(Red(), "2");  // turning pages keeps the selection
+
+    // Choosing a rule stops the example too.
+    Click(screen->Button(10));
+    Click(screen->Labels[0]);
+    EXPECT_EQ(log[log.size() - 1], "close");
+    EXPECT_EQ(Enabled(), "");
+
+    Click(screen->Button(9));
+    EXPECT_EQ(QApplication::clipboard()->text(), Tfrm_tagweed::RuleTitle(1) + "\none page");
+}
+
+TEST_F(TagweedScreenTest, TitlesScrollToTheirEndsAndTheHighlightFollowsTheChosenRule) {
+    Tfrm_tagweed* screen = Open({});
+    Click(screen->Labels[2]);
+    EXPECT_EQ(Red(), "3");
+    EXPECT_FALSE(screen->ButtonEnabled(1));
+    for (int i = 0; i < 15; ++i) Click(screen->Button(2));
+    EXPECT_FALSE(screen->ButtonEnabled(2));
+    screen->ScrollOn();  // the handler keeps the window inside the titles
+    EXPECT_EQ(screen->TitleOffset, 22);
+    EXPECT_EQ(screen->Labels[0]->text(), Tfrm_tagweed::RuleTitle(16));
+    EXPECT_EQ(screen->Labels[7]->text(), Tfrm_tagweed::RuleTitle(23));
+    EXPECT_EQ(Red(), "");  // rule 3 is out of the window
+    EXPECT_EQ(screen->Rule, 3);
+
+    Click(screen->Labels[0]);
+    EXPECT_EQ(screen->Rule, 16);
+    EXPECT_EQ(screen->lblsub->text(), "rule 16");
+    EXPECT_EQ(Red(), "1");
+
+    // From the keyboard: Up on the top title scrolls back, Enter chooses.
+    screen->Labels[0]->setFocus();
+    for (int i = 0; i < 15; ++i) Key(screen->Labels[0], Qt::Key_Up);
+    EXPECT_EQ(screen->TitleOffset, 7);
+    EXPECT_FALSE(screen->ButtonEnabled(1));
+    EXPECT_TRUE(screen->ButtonEnabled(2));
+    EXPECT_EQ(Red(), "");
+    for (int i = 0; i < 8; ++i) Click(screen->Button(2));
+    EXPECT_EQ(Red(), "8");  // rule 16 is back, at the bottom
+    Key(screen->Labels[0], Qt::Key_Down);
+    ASSERT_EQ(screen->focusWidget(), screen->Labels[1]);
+    Key(screen->Labels[1], Qt::Key_Return);
+    EXPECT_EQ(screen->Rule, 10);
+
+    Key(screen->Labels[0], Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_tagweed);
+    EXPECT_TRUE(frm_main);
+}
+
+TEST_F(TagweedScreenTest, DamagedPagesChangeNothing) {
+    // Rule 2 claims two pages but has a table for one; rule 3 has no pages;
+    // rule 4 claims 200 examples; rule 5's text runs past the end of the file.
+    std::string file =
+        RuleFile({{{1, "fine"}}, {{2, "half"}}, {{1, "x"}}, {{200, "many"}}, {{1, "long"}}});
+    auto at = [&file](size_t offset) {
+        uint32_t v = 0;
+        for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<uint8_t>(file[offset + i]);
+        return v;
+    };
+    auto set = [&file](size_t offset, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[offset + i] = static_cast<char>(v >> (8 * i));
+    };
+    // rule 2's table moves to the end of the file, with room for one page only
+    const std::string rule2Page = file.substr(at(6 * 1 + 2), 10);
+    set(6 * 1 + 2, static_cast<uint32_t>(file.size()));
+    file[6 * 1 + 1] = 2;
+    file += rule2Page;
+    file[6 * 2 + 1] = 0;
+    set(at(6 * 4 + 2) + 6, 0x7FFFFFF0);
+    Tfrm_tagweed* screen = Open({});
+    disc->write("data\\tagweed", file);
+
+    Click(screen->Labels[1]);
+    EXPECT_EQ(Enabled(), "5 10 11");
+    Click(screen->Button(5));  // page 2 is beyond the file
+    for (int k : {3, 5}) Click(screen->Labels[k - 1]);
+    EXPECT_EQ(screen->Rule * 10 + screen->RulePage, 21);
+    EXPECT_EQ(screen->lblsub->text(), "half");
+    EXPECT_EQ(Red(), "2");
+    expectedErrors = 3;
+    ASSERT_EQ(Errors().size(), 3u);
+    for (const std::string& e : Errors()) EXPECT_TRUE(e.starts_with("Read error in file")) << e;
+
+    Click(screen->Labels[3]);  // 200 examples are eight
+    EXPECT_EQ(Enabled(), "10 11 12 13 14 15 16 17");
+    const size_t commands = platform::SimulatedDevice::log().size();
+    screen->PlayExample(9);
+    EXPECT_EQ(platform::SimulatedDevice::log().size(), commands);
+}
+
+TEST_F(TagweedScreenTest, WithoutTheRuleFileTheScreenOpensEmptyAndLeaves) {
+    disc->remove("data\\tagweed");
+    LanguageIndex = 3;
+    OpenHubSection(6);
+    Tfrm_tagweed* screen = frm_tagweed;
+    ASSERT_TRUE(screen);
+    expectedErrors = 1;
+    EXPECT_TRUE(Errors()[0].starts_with("Cannot open file")) << Errors()[0];
+    EXPECT_EQ(Enabled(), "");  // nothing to turn or play
+    EXPECT_TRUE(screen->Stars->ShrinkTimer->enabled());
+    Click(screen->Button(7));
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_tagweed);
+    EXPECT_EQ(LanguageIndex, 3);
+    ++expectedErrors;  // the sample disc has no menu of language 3
+    EXPECT_NE(Errors().back().find("main\\3\\main.jpg"), std::string::npos) << Errors().back();
+}
