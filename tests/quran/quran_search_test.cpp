@@ -73,8 +73,6 @@ TEST_F(QuranSearchTest, ListsEachAyaOnceAndKeepsTheRowsWhenNothingIsFound) {
     LanguageIndex = 2;  // the screen's pictures are always those of language 1
     Tfrm_qurans* s = Open();
     EXPECT_EQ(LanguageIndex, 1);
-    EXPECT_EQ(s->grdresult->Cell(1, 0), QString::fromUtf8("السورة"));
-    EXPECT_EQ(s->grdresult->RowCount(), 2);
     EXPECT_EQ(s->window()->focusWidget(), s->Memo1);
 
     // Blanks around the word are ignored and Enter leaves no line break.
