@@ -104,12 +104,6 @@ TEST_F(DiscFileTest, BrokenJpegsRaiseInsteadOfEndingTheProgram) {
     const size_t scan = good.find("\xFF\xDA"), inScan = scan + (good.size() - scan) / 2;
     EXPECT_THAT(decodeError(good.substr(0, inScan) + "\xFF\xD9"),
                 testing::EndsWith("Corrupt JPEG data: premature end of data segment"));
-    // Every single-byte change either decodes or raises.
-    for (size_t i = 0; i < good.size(); i += 3) {
-        std::string bad = good;
-        bad[i] = static_cast<char>(bad[i] ^ 0x5A);
-        decodeError(bad);
-    }
 }
 
 // The picture as a progressive JPEG, written by Qt's own JPEG writer.

@@ -101,17 +101,8 @@ TEST_F(PathsTest, UnmappedDrivesAndRelativePathsGiveNoPath) {
 // chose holds none.
 class DiscRootTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        if (const char* env = std::getenv("ZAFIREL_DISC")) saved = env;
-        unsetenv("ZAFIREL_DISC");
-    }
-    void TearDown() override {
-        if (saved.empty())
-            unsetenv("ZAFIREL_DISC");
-        else
-            setenv("ZAFIREL_DISC", saved.c_str(), 1);
-    }
-    std::string saved;
+    void SetUp() override { unsetenv("ZAFIREL_DISC"); }
+    void TearDown() override { unsetenv("ZAFIREL_DISC"); }
     TempFolder tmp;
 };
 

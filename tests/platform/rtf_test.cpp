@@ -168,9 +168,7 @@ TEST(Rtf, LoadingAFileByItsWindowsPath) {
     disc.write("Velk_Quran/Data/Sound/002.RTF", "{\\rtf1 00:00:01.0\\par 00:00:02.5\\par}");
     EXPECT_EQ(platform::loadRtfPlainLines("D:\\velk_quran\\data\\sound\\002.rtf"),
               (Lines{"00:00:01.0", "00:00:02.5"}));
-    EXPECT_EQ(platform::loadRtf("D:\\velk_quran\\data\\sound\\002.rtf").paragraphs.size(), 2u);
-    EXPECT_THAT([] { platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf"); },
-                testing::ThrowsMessage<platform::PlatformError>(testing::StartsWith(
-                    "Cannot open file \"D:\\velk_quran\\data\\sound\\003.rtf\"")));
+    EXPECT_THROW(platform::loadRtf("D:\\velk_quran\\data\\sound\\003.rtf"),
+                 platform::PlatformError);
     platform::clearDrives();
 }

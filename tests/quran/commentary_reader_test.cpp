@@ -1,14 +1,14 @@
-// The commentary reader on the sample disc's Quran with hand-made commentary
-// files: the text of each aya in its font, code page and direction, the
-// language screen, the chooser, the one pause by the text, stepping, the sura
-// index and a missing commentary.
+// The commentary reader on the sample disc with hand-made commentary files:
+// the text of each aya in its font, code page and direction, the language
+// screen, the chooser, the one pause by the text, stepping, the sura index and
+// a missing commentary.
 #include <QApplication>
-#include <QKeyEvent>
+#include <QLabel>
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include "aya_text_builder.h"
 #include "platform/codepage.h"
-#include "platform/paths.h"
 #include "platform/richtext.h"
 #include "quran/commentary_file.h"
 #include "quran/quran_files.h"
@@ -16,11 +16,9 @@
 #include "quran/unt_soraname.h"
 #include "quran/unt_tafseer.h"
 #include "quran/unt_tafseername.h"
+#include "quran_test.h"
 #include "shell/globals.h"
-#include "shell/sections.h"
 #include "skin/unt_main.h"
-#include "support/disc_builder.h"
-#include "support/screen_test.h"
 
 namespace {
 
@@ -32,78 +30,47 @@ QString Said(int n, int s, int a) {
     return QString::fromUtf8(words[n]) + QString(" %1:%2").arg(s).arg(a);
 }
 
-// Data file n: the sura directory, then per sura its aya table, then the texts.
+// Commentary n in its code page; 6 and 9 put an aya marker before each text.
 std::string MakeCommentaryFile(int n) {
-    std::string head(kSuraCount * 5, '\0'), tables, texts;
-    std::vector<std::pair<int, int>> ayas;
-    for (int s = 1; s <= kSuraCount; ++s) {
-        int record = 0;
-        const int count = ReadSuraAyaCount(s, record);
-        for (int a = 1; a <= count; ++a) ayas.emplace_back(s, a);
-    }
-    auto u32 = [](std::string& out, size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    const size_t textsStart = head.size() + ayas.size() * 10;
-    tables.assign(ayas.size() * 10, '\0');
-    int lastSura = 0;
-    for (size_t i = 0; i < ayas.size(); ++i) {
-        const auto [s, a] = ayas[i];
-        if (s != lastSura) u32(head, (s - 1) * 5 + 1, head.size() + i * 10);
-        lastSura = s;
-        std::string text = platform::fromUnicode(Said(n, s, a), CommentaryStyleOf(n).codePage);
-        if (n == 6 || n == 9) text = "aaaaa" + std::to_string(a) + text;
-        u32(tables, i * 10 + 2, textsStart + texts.size());
-        u32(tables, i * 10 + 6, text.size());
-        texts += text;
-    }
-    return head + tables + texts;
+    std::vector<std::vector<std::string>> suras(kSuraCount);
+    for (int s = 1, record = 0; s <= kSuraCount; ++s)
+        for (int a = 1, count = ReadSuraAyaCount(s, record); a <= count; ++a) {
+            std::string text = platform::fromUnicode(Said(n, s, a), CommentaryStyleOf(n).codePage);
+            suras[s - 1].push_back(n == 6 || n == 9 ? "aaaaa" + std::to_string(a) + text : text);
+        }
+    return ayatext::FileOf(suras);
 }
 
-class CommentaryReaderTest : public ScreenTest {
+class CommentaryReaderTest : public QuranTest {
   protected:
-    // One disc for all the tests: the sample disc with the reader's skins and
-    // the nine commentaries. A test that removes a file puts it back (Restore).
+    // One disc for all the tests: the sample disc with the nine commentaries
+    // made here. A test that removes a file puts it back (Remove).
     static void SetUpTestSuite() {
         platform::setProgramDrive('D');
         platform::setDrive('D', TestDiscFolder());
         BuildDiscFolders();
-        disc = new DiscBuilder("commentary");
-        disc->linkTo(TestDiscFolder());
-        // Buttons in a row at the bottom, lang and tafseername buttons in a column.
-        auto place = [](int left, int top) {
-            char value[16];
-            std::snprintf(value, sizeof value, "%03d, %03d", left, top);
-            return std::string(value);
-        };
-        std::vector<std::string> buttons, column;
-        for (int i = 0; i < 13; ++i) buttons.push_back(place(5 + 45 * i, 560));
-        for (int i = 0; i < 8; ++i) column.push_back(place(10, 10 + 30 * i));
-        disc->skin("tafseer", 1, 800, 600, buttons);
-        disc->picture("graphic/tafseer/1/around.jpg", 382, 503, Qt::white);
-        disc->skin("tafseername", 1, 140, 145, {column.begin(), column.begin() + 3});
-        disc->skin("lang", 0, 800, 600, column);
+        commentaries = new DiscBuilder("commentary");
         for (int n = 1; n <= kCommentaryCount; ++n)
-            disc->write("data/" + std::to_string(n), MakeCommentaryFile(n));
+            commentaries->write("data/" + std::to_string(n), MakeCommentaryFile(n));
+        commentaries->linkTo(TestDiscFolder());
     }
     static void TearDownTestSuite() {
-        delete disc;
-        disc = nullptr;
+        delete commentaries;
+        commentaries = nullptr;
     }
     void SetUp() override {
-        ScreenTest::SetUp();
-        platform::setDrive('D', disc->root());
+        QuranTest::SetUp();
+        platform::setDrive('D', commentaries->root());
     }
     void TearDown() override {
-        EXPECT_EQ(Errors().size(), expectedErrors) << (Errors().empty() ? "" : Errors()[0]);
-        ScreenTest::TearDown();
-        for (const auto& [name, bytes] : removed_) disc->write(name, bytes);
+        QuranTest::TearDown();
+        for (const auto& [name, bytes] : removed_) commentaries->write(name, bytes);
     }
     /// Removes a file of the disc until the test ends.
     void Remove(const std::string& name) {
-        std::ifstream in(disc->root() / "velk_quran" / name, std::ios::binary);
+        std::ifstream in(commentaries->root() / "velk_quran" / name, std::ios::binary);
         removed_.emplace_back(name, std::string(std::istreambuf_iterator<char>(in), {}));
-        disc->remove(name);
+        commentaries->remove(name);
     }
     void Open() {
         PresetSectionValues(2);
@@ -112,17 +79,13 @@ class CommentaryReaderTest : public ScreenTest {
         ASSERT_NE(reader, nullptr);
         Advance(10);
     }
-    void FinishAya() { Advance(reader->Core->AyaEndMs - reader->Core->mci1->Position() + 20); }
+    void FinishAya() { QuranTest::FinishAya(*reader->Core); }
     QString Text() const { return reader->memotafseer->toPlainText(); }
     bool RightToLeft() const {
         const QTextOption o = reader->memotafseer->document()->defaultTextOption();
         return o.textDirection() == Qt::RightToLeft && (o.alignment() & Qt::AlignRight);
     }
     std::string Font() const { return reader->memotafseer->font().family().toStdString(); }
-    static void Key(QWidget* w, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-    }
     void Language(int button) {
         Click(reader->Button(1));
         ASSERT_NE(frm_lang, nullptr);
@@ -132,15 +95,14 @@ class CommentaryReaderTest : public ScreenTest {
         EXPECT_EQ(frm_lang, nullptr);
     }
 
-    static DiscBuilder* disc;
+    static DiscBuilder* commentaries;
     Tfrm_tafseer* reader = nullptr;
-    size_t expectedErrors = 0;
 
   private:
     std::vector<std::pair<std::string, std::string>> removed_;
 };
 
-DiscBuilder* CommentaryReaderTest::disc = nullptr;
+DiscBuilder* CommentaryReaderTest::commentaries = nullptr;
 
 }  // namespace
 
@@ -160,10 +122,17 @@ TEST_F(CommentaryReaderTest, OpensAtTheFirstAyaInArabicAndFollowsTheRecitation) 
     EXPECT_EQ(Text(), Said(1, 1, 2));
     EXPECT_EQ(reader->Memoaya->toPlainText(), "2");
 
-    // Keys step like the buttons; Escape goes back to the main menu.
+    // Keys step like the buttons; a sura chosen in the index opens here.
     Key(reader, Qt::Key_PageDown);
     EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 2001);
     EXPECT_EQ(Text(), Said(1, 2, 1));
+    Click(reader->lblindex);
+    ASSERT_NE(frm_soraname, nullptr);
+    EXPECT_EQ(SuraIndexCaller, 2);
+    Click(frm_soraname->Label(18));
+    EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 18001);
+    EXPECT_EQ(Text(), Said(1, 18, 1));
+    // Escape goes back to the main menu.
     Key(reader, Qt::Key_Escape);
     platform::processPendingEvents();
     EXPECT_EQ(frm_tafseer, nullptr);
@@ -222,12 +191,7 @@ TEST_F(CommentaryReaderTest, ChooserGrowsUpwardOnceAndChoosesAnArabicCommentary)
 
 TEST_F(CommentaryReaderTest, AClickOnTheTextPausesOnceForTheWholeRun) {
     Open();
-    auto press = [this] {
-        QWidget* text = reader->memotafseer->viewport();
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(5, 5), text->mapToGlobal(QPointF(5, 5)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(text, &e);
-    };
+    auto press = [this] { MouseDown(reader->memotafseer->viewport(), {5, 5}); };
     press();
     Advance(5000);
     EXPECT_EQ(CurrentAya, 1);  // paused
@@ -240,18 +204,6 @@ TEST_F(CommentaryReaderTest, AClickOnTheTextPausesOnceForTheWholeRun) {
     press();
     FinishAya();
     EXPECT_EQ(CurrentAya, 2);  // nor pause again after coming back
-}
-
-TEST_F(CommentaryReaderTest, ASuraChosenInTheIndexOpensHere) {
-    Open();
-    Click(reader->lblindex);
-    ASSERT_NE(frm_soraname, nullptr);
-    EXPECT_EQ(SuraIndexCaller, 2);
-    QWidget* label = frm_soraname->findChild<QWidget*>("label18");
-    ASSERT_NE(label, nullptr);
-    Click(label);
-    EXPECT_EQ(CurrentSura * 1000 + CurrentAya, 18001);
-    EXPECT_EQ(Text(), Said(1, 18, 1));
 }
 
 TEST_F(CommentaryReaderTest, AMissingCommentaryIsReportedOnceWhileTheAyasGoOn) {

@@ -2,10 +2,6 @@
 // hand-made damaged files that must end in false or a read error.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "quran/quran_files.h"
@@ -18,23 +14,18 @@ using platform::PlatformError;
 
 // What a search found as sura * 1000 + aya; 0 when it found nothing and left
 // its results alone, -1 when it found nothing but changed them.
-int Found(bool found, int sura, int aya) {
-    return found ? sura * 1000 + aya : (sura == -1 && aya == -1 ? 0 : -1);
+int Found(const std::function<bool(int&, int&)>& search) {
+    int sura = -1, aya = -1;
+    return search(sura, aya) ? sura * 1000 + aya : (sura == -1 && aya == -1 ? 0 : -1);
 }
 int PartStart(int part) {
-    int sura = -1, aya = -1;
-    const bool found = FindFirstAyaOfPart(part, sura, aya);
-    return Found(found, sura, aya);
+    return Found([&](int& s, int& a) { return FindFirstAyaOfPart(part, s, a); });
 }
 int PageStart(int page) {
-    int sura = -1, aya = -1;
-    const bool found = FindFirstAyaOfPage(page, sura, aya);
-    return Found(found, sura, aya);
+    return Found([&](int& s, int& a) { return FindFirstAyaOfPage(page, s, a); });
 }
 int Hit(int currentSura, int page, int x, int y) {
-    int sura = -1, aya = -1;
-    const bool found = HitTestAyaRecord(currentSura, page, x, y, sura, aya);
-    return Found(found, sura, aya);
+    return Found([&](int& s, int& a) { return HitTestAyaRecord(currentSura, page, x, y, s, a); });
 }
 AyaLocation Locate(int sura, int aya) {
     AyaLocation where;
@@ -44,7 +35,7 @@ AyaLocation Locate(int sura, int aya) {
 
 class QuranFiles : public ScreenTest {};
 
-TEST_F(QuranFiles, AyaCountsPartsAndFirstAyasOfPartsAndPages) {
+TEST_F(QuranFiles, CountsPartsAndFirstAyasAndNothingOutsideTheQuran) {
     int recordSura = 0;
     EXPECT_EQ(ReadSuraAyaCount(114, recordSura), 6);
     EXPECT_EQ(recordSura, 114);
@@ -56,17 +47,12 @@ TEST_F(QuranFiles, AyaCountsPartsAndFirstAyasOfPartsAndPages) {
     for (auto [page, first] :
          {std::pair{1, 1001}, {2, 2001}, {106, 4176}, {107, 5003}, {604, 112001}, {605, 0}, {0, 0}})
         EXPECT_EQ(PageStart(page), first) << page;
-}
 
-TEST_F(QuranFiles, AyasOutsideTheFilesAreRefused) {
-    int recordSura = 0;
-    EXPECT_THROW(ReadSuraAyaCount(0, recordSura), PlatformError);
+    // Outside the Quran: a read error, or nothing found and nothing changed;
+    // a search never runs into the next sura or past the end of the file.
     EXPECT_THROW(ReadSuraAyaCount(115, recordSura), PlatformError);
-    EXPECT_THROW(ReadAyaPart(0, 1), PlatformError);
     EXPECT_THROW(ReadAyaPart(1, 0), PlatformError);
-    EXPECT_EQ(Hit(0, 1, 100, 150), 0);
     EXPECT_EQ(Hit(117, 604, 100, 150), 0);
-    // The search does not run into the next sura or past the end of the file.
     AyaLocation where;
     where.page = 77;
     for (auto [sura, aya] : {std::pair{0, 1}, {115, 1}, {1, 8}, {2, 287}, {2, 0}, {114, 7}})
@@ -74,47 +60,31 @@ TEST_F(QuranFiles, AyasOutsideTheFilesAreRefused) {
     EXPECT_EQ(where.page, 77);
 }
 
-TEST_F(QuranFiles, LocateFindsTheAyasPageAndAllItsSegments) {
+TEST_F(QuranFiles, LocateAndTheHitTestAgreeOnEverySegment) {
     // sura, aya, page, segments
-    const int cases[][4] = {{1, 1, 1, 1},     {1, 3, 1, 2},   {2, 1, 2, 1},    {2, 7, 3, 3},
+    const int cases[][4] = {{1, 1, 1, 1},     {1, 3, 1, 2},   {2, 7, 3, 3},    {2, 18, 4, 4},
                             {4, 176, 106, 2}, {5, 1, 106, 5}, {114, 6, 604, 2}};
     for (const auto& [sura, aya, page, count] : cases) {
         const AyaLocation where = Locate(sura, aya);
         EXPECT_EQ(where.page, page) << sura << ":" << aya;
-        EXPECT_EQ(where.segments.size(), size_t(count)) << sura << ":" << aya;
+        ASSERT_EQ(where.segments.size(), size_t(count)) << sura << ":" << aya;
+        for (const AyaSegment& s : where.segments)
+            EXPECT_EQ(Hit(sura, page, s.left + s.width / 2, s.top + 1), sura * 1000 + aya);
     }
-    // 2:18 has four segments running down the page.
-    const AyaLocation where = Locate(2, 18);
-    ASSERT_EQ(where.segments.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(where.segments[i].sura * 1000 + where.segments[i].aya, 2018);
-        EXPECT_GT(where.segments[i].width, 0);
-        EXPECT_TRUE(i == 0 || where.segments[i - 1].top < where.segments[i].top);
-    }
-}
-
-TEST_F(QuranFiles, HitTestEdgesPagesAndPreviousSura) {
-    const AyaSegment seg = Locate(4, 176).segments[0];
     // From sura 5 the search starts two suras back and finds 4:176 on page 106;
-    // both far edges belong to the rectangle.
+    // both far edges belong to the rectangle; only the page shown counts.
+    const AyaSegment seg = Locate(4, 176).segments[0];
     EXPECT_EQ(Hit(5, 106, seg.left + seg.width, seg.top + seg.height), 4176);
-    EXPECT_EQ(Hit(5, 106, seg.left, seg.top), 4176);
-    EXPECT_NE(Hit(5, 105, seg.left, seg.top), 4176);  // only the page shown counts
-    EXPECT_EQ(Hit(7, 106, seg.left, seg.top), 0);     // from sura 7 it starts at sura 5
+    EXPECT_NE(Hit(5, 105, seg.left, seg.top), 4176);
+    EXPECT_EQ(Hit(7, 106, seg.left, seg.top), 0);
 
-    // Every segment of a long aya hits it; so does the fourth, not shown, which
-    // starts the next line at its right end.
-    const AyaLocation three = Locate(2, 18);
-    for (const AyaSegment& s : three.segments)
-        EXPECT_EQ(Hit(2, three.page, s.left + s.width / 2, s.top + 1), 2018);
-    const int pitch = three.segments[2].top - three.segments[1].top;
-    const AyaSegment& full = three.segments[1];
-    EXPECT_EQ(Hit(2, three.page, full.left + full.width - 3, three.segments[2].top + pitch + 3),
-              2018);
-
+    // The fourth segment of 2:18, never marked, starts the next line at its right end.
+    const AyaLocation long18 = Locate(2, 18);
+    const int pitch = long18.segments[2].top - long18.segments[1].top;
+    const AyaSegment& full = long18.segments[1];
+    EXPECT_EQ(Hit(2, 4, full.left + full.width - 3, long18.segments[2].top + pitch + 3), 2018);
     // The margin and the title and basmala lines of sura 5 hit nothing.
     const int first5 = Locate(5, 1).segments[0].top;
-    EXPECT_EQ(Hit(2, 2, 2, 2), 0);
     EXPECT_EQ(Hit(1, 1, 1, 1), 0);
     EXPECT_EQ(Hit(5, 106, 140, first5 - pitch / 2), 0);
     EXPECT_EQ(Hit(5, 106, 140, first5 - pitch - pitch / 2), 0);

@@ -2,43 +2,24 @@
 // states at the ends of the ranges, the number fields, remarks, jumps by
 // page and part, and pausing for the search.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
-#include "platform/paths.h"
 #include "quran/remarks_file.h"
-#include "quran/unt_quran.h"
 #include "quran/unt_qurans.h"
 #include "quran/unt_remote.h"
+#include "quran_test.h"
 #include "shell/globals.h"
-#include "shell/sections.h"
-#include "support/disc_builder.h"
-#include "support/screen_test.h"
 
 namespace {
 
-class RemotePanelTest : public ScreenTest {
+class RemotePanelTest : public QuranTest {
   protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        PresetSectionValues(1);  // as the hub opens it: no stored position, 1:1
-        viewer = platform::createForm(frm_quran, display.get());
-        viewer->showAsChild(display.get());
-        Advance(100);
+        QuranTest::SetUp();
+        viewer = OpenViewer();
         panel = frm_remote;
         ASSERT_NE(panel, nullptr);
-    }
-    void TearDown() override {
-        EXPECT_EQ(Errors().size(), expectedErrors) << (Errors().empty() ? "" : Errors()[0]);
-        ScreenTest::TearDown();
-    }
-
-    static void Key(QWidget* w, int key, const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(w, &release);
     }
     /// Types `digits` into an emptied field, then presses Enter.
     static void Enter(QPlainTextEdit* field, const QString& digits) {
@@ -63,37 +44,32 @@ class RemotePanelTest : public ScreenTest {
 
     Tfrm_quran* viewer = nullptr;
     Tfrm_remote* panel = nullptr;
-    size_t expectedErrors = 0;
 };
 
 }  // namespace
 
-TEST_F(RemotePanelTest, StartOfTheQuranDisablesTheBackwardButtons) {
+TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
     EXPECT_EQ(panel->parentWidget(), viewer);
-    EXPECT_EQ(panel->geometry(), QRect(640, 80, 142, 490));
-    EXPECT_EQ(panel->ButtonList.size(), 17u);
-    EXPECT_EQ(Where(), "1:1 1 1");
+    // At 1:1 the backward buttons are disabled: drawn dimmed, deaf to the mouse.
     ExpectEnabled({10, 12, 14, 16}, {11, 13, 15, 17});
-    // A disabled button ignores the mouse: no focus picture, no action.
-    ImageButton* previousAya = panel->Button(11);
-    const QImage up = previousAya->picture();
-    Click(previousAya);
-    EXPECT_TRUE(SameImage(previousAya->picture(), up));
-    EXPECT_NE(previousAya->graphicsEffect(), nullptr);  // drawn dimmed
-    EXPECT_EQ(Where(), "1:1 1 1");
+    EXPECT_NE(panel->Button(11)->graphicsEffect(), nullptr);
+    // button clicked, position after
+    const std::pair<int, const char*> steps[] = {
+        {11, "1:1 1 1"},    {10, "1:2 1 1"},    {14, "2:1 2 1"},   {15, "1:1 1 1"},
+        {16, "2:142 22 2"}, {16, "2:253 42 3"}, {17, "2:142 22 2"}};
+    for (const auto& [button, where] : steps) {
+        Click(panel->Button(button));
+        EXPECT_EQ(Where(), where) << button;
+    }
+    EXPECT_EQ(panel->Button(11)->graphicsEffect(), nullptr);
 
-    Click(panel->Button(10));
-    EXPECT_EQ(Where(), "1:2 1 1");
-    ExpectEnabled({11}, {13, 15, 17});
-    EXPECT_EQ(previousAya->graphicsEffect(), nullptr);
-}
-
-TEST_F(RemotePanelTest, LastAyaOfASuraLeadsOnlyToTheNextSura) {
+    // The last aya of a sura leads only to the next sura: even an enabled
+    // next-aya button does not step past the end (a display that failed
+    // half-way leaves the buttons as they were).
+    Enter(panel->memosora, "1");
     Enter(panel->Memoaya, "7");
     EXPECT_EQ(Where(), "1:7 1 1");
     ExpectEnabled({11, 12}, {10});
-    // Even an enabled next-aya button does not step past the end (a display
-    // that failed half-way leaves the buttons as they were).
     panel->EnableButton(10, true);
     Click(panel->Button(10));
     EXPECT_EQ(CurrentAya, 7);
@@ -101,8 +77,9 @@ TEST_F(RemotePanelTest, LastAyaOfASuraLeadsOnlyToTheNextSura) {
     EXPECT_EQ(Where(), "2:1 2 1");
     EXPECT_EQ(viewer->Core->ShownSuraTitle, 2);
     ExpectEnabled({10, 12, 13}, {11});
-    Click(panel->Button(13));
-    EXPECT_EQ(Where(), "1:1 1 1");
+    Enter(panel->memopage, "604");
+    EXPECT_EQ(CurrentPart, 30);
+    ExpectEnabled({15, 17}, {14, 16});
 }
 
 TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
@@ -134,8 +111,7 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     panel->memosora->setPlainText("1x");
     Key(panel->memosora, Qt::Key_Return, "\r");
     expectedErrors = 1;
-    ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_EQ(Errors()[0], "'1x' is not a valid integer value");
+    EXPECT_EQ(Errors().back(), "'1x' is not a valid integer value");
     EXPECT_EQ(Where(), "3:1 50 3");
 
     Enter(panel->memopart, "2");
@@ -147,20 +123,15 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
 
 TEST_F(RemotePanelTest, AFieldTakingTheFocusIsReplacedByWhatIsTypedAndTheEditingKeysEdit) {
     QApplication::setActiveWindow(display.get());
-    for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::TabFocusReason}) {
-        panel->memosora->clearFocus();
+    for (bool byMouse : {true, false}) {
+        panel->memosora->clearFocus();  // what was typed is put back
         EXPECT_EQ(panel->memosora->toPlainText(), "1");
-        if (reason == Qt::MouseFocusReason) {
-            // The click gives the focus and would put the cursor after the number.
-            panel->memosora->setFocus(reason);
-            Click(panel->memosora->viewport());
-        } else {
-            panel->memosora->setFocus(reason);
-        }
+        panel->memosora->setFocus(byMouse ? Qt::MouseFocusReason : Qt::TabFocusReason);
+        if (byMouse) Click(panel->memosora->viewport());  // would put the cursor after the number
         ASSERT_TRUE(panel->memosora->hasFocus());
         Key(panel->memosora, Qt::Key_5, "5");
         Key(panel->memosora, Qt::Key_0, "0");
-        EXPECT_EQ(panel->memosora->toPlainText(), "50") << reason;
+        EXPECT_EQ(panel->memosora->toPlainText(), "50") << byMouse;
     }
     // Backspace, Home and Delete edit instead of putting the number back.
     Key(panel->memosora, Qt::Key_Backspace);
@@ -173,26 +144,6 @@ TEST_F(RemotePanelTest, AFieldTakingTheFocusIsReplacedByWhatIsTypedAndTheEditing
     Key(panel->memosora, Qt::Key_Return, "\r");
     EXPECT_EQ(Where(), "18:1 293 15");
     EXPECT_FALSE(panel->memosora->hasFocus());  // the reader's keys work again
-    // Leaving the field with something typed puts the number back.
-    Key(panel->memopage, Qt::Key_7, "7");
-    panel->memopage->setFocus(Qt::TabFocusReason);
-    panel->memosora->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(panel->memopage->toPlainText(), "293");
-}
-
-TEST_F(RemotePanelTest, PageAndPartSteps) {
-    const std::pair<int, const char*> steps[] = {{14, "2:1 2 1"},
-                                                 {15, "1:1 1 1"},
-                                                 {16, "2:142 22 2"},
-                                                 {16, "2:253 42 3"},
-                                                 {17, "2:142 22 2"}};
-    for (const auto& [button, where] : steps) {
-        Click(panel->Button(button));
-        EXPECT_EQ(Where(), where) << button;
-    }
-    Enter(panel->memopage, "604");
-    EXPECT_EQ(CurrentPart, 30);
-    ExpectEnabled({15, 17}, {14, 16});
 }
 
 TEST_F(RemotePanelTest, RemarkButtonStoresEachAyaOnce) {
@@ -205,10 +156,6 @@ TEST_F(RemotePanelTest, RemarkButtonStoresEachAyaOnce) {
 }
 
 TEST_F(RemotePanelTest, SearchButtonPausesAndPlayResumes) {
-    DiscBuilder disc("remote-search");
-    disc.skin("qurans", 1, 800, 600, {"100, 550", "200, 550", "300, 550"});
-    disc.linkTo(TestDiscFolder());
-    platform::setDrive('D', disc.root());
     // The search screen closed without a choice leaves the recitation paused.
     auto searchAndClose = [this] {
         Click(panel->Button(1));
@@ -231,7 +178,7 @@ TEST_F(RemotePanelTest, SearchButtonPausesAndPlayResumes) {
     Advance(200);
     EXPECT_EQ(viewer->Core->mci1->Position(), paused + 200);
     EXPECT_EQ(CurrentAya, 1);
-    Advance(viewer->Core->AyaEndMs - viewer->Core->mci1->Position() + 20);
+    FinishAya(*viewer->Core);
     EXPECT_EQ(CurrentAya, 2);
 }
 

@@ -76,7 +76,6 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     EXPECT_EQ(frmlogo, nullptr);
     Advance(20);
     ASSERT_NE(frmlogo, nullptr);
-    EXPECT_EQ(frmlogo->size(), QSize(824, 591));
     EXPECT_EQ(frmvideo, nullptr);
     EXPECT_EQ(LanguageIndex, 1);
 
@@ -85,9 +84,7 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     ASSERT_NE(frm_main, nullptr);
     EXPECT_EQ(frm_main->parentWidget(), hub->area());
     Advance(200);
-    ImageButton* quran = frm_main->Button(1);
-    ASSERT_NE(quran, nullptr);
-    EXPECT_TRUE(quran->isVisible());
+    EXPECT_TRUE(frm_main->Button(1)->isVisible());
 
     // A section nobody opens yet shows a new main menu.
     QPointer<Tfrm_main> first = frm_main.data();

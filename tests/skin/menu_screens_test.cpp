@@ -46,42 +46,34 @@ TEST_F(MenuScreens, ButtonsOpenTheirScreensModallyAndSixteenEndsTheProgram) {
     EXPECT_EQ(menu->size(), QSize(1024, 768));
     for (int n = 1; n <= 16; ++n) EXPECT_TRUE(menu->Button(n)->isVisible()) << n;
 
-    Click(menu->Button(13));
-    ASSERT_NE(frm_settings, nullptr);
-    EXPECT_TRUE(frm_settings->isModalForm());
-    Click(frm_settings->Button(1));
-    Advance(10);
-    EXPECT_EQ(frm_settings, nullptr);
+    // Settings and company open modally over the menu; their button 1 closes them.
+    auto openAndClose = [&](int n, auto& screen) {
+        Click(menu->Button(n));
+        ASSERT_TRUE(screen && screen->isModalForm()) << n;
+        Click(screen->Button(1));
+        Advance(10);
+        EXPECT_FALSE(screen) << n;
+    };
+    openAndClose(13, frm_settings);
+    openAndClose(14, frm_company);
 
-    Click(menu->Button(14));
-    ASSERT_NE(frm_company, nullptr);
-    EXPECT_TRUE(frm_company->isModalForm());
-    Click(frm_company->Button(1));
-    Advance(10);
-    EXPECT_EQ(frm_company, nullptr);
-
-    EXPECT_FALSE(platform::terminationRequested());
-    Click(menu->Button(16));
-    EXPECT_TRUE(platform::terminationRequested());
-    EXPECT_TRUE(Errors().empty()) << Errors().front();
-}
-
-TEST_F(MenuScreens, AboutShowsItsTextRightToLeftAndRestoresTheLanguage) {
-    Tfrm_main* menu = OpenMenu();
+    // About shows its text right to left in the pictures of language 1, and
+    // gives the language back.
     LanguageIndex = 2;
     Click(menu->Button(15));
     ASSERT_NE(frm_about, nullptr);
-    EXPECT_EQ(LanguageIndex, 1) << "the screen's pictures are those of language 1";
-    EXPECT_EQ(frm_about->SavedLanguageIndex, 2);
-    platform::RichTextBox* text = frm_about->memoabout1;
-    EXPECT_TRUE(text->isVisible());
-    EXPECT_TRUE(text->rightToLeft());
-    EXPECT_EQ(text->geometry(), QRect(120, 90, 655, 390));
-    ASSERT_FALSE(text->plainLines().empty());
+    EXPECT_EQ(LanguageIndex, 1);
+    EXPECT_TRUE(frm_about->memoabout1->isVisible());
+    EXPECT_TRUE(frm_about->memoabout1->rightToLeft());
+    EXPECT_FALSE(frm_about->memoabout1->plainLines().empty());
     Click(frm_about->Button(1));
     Advance(10);
     EXPECT_EQ(frm_about, nullptr);
     EXPECT_EQ(LanguageIndex, 2);
+
+    EXPECT_FALSE(platform::terminationRequested());
+    Click(menu->Button(16));
+    EXPECT_TRUE(platform::terminationRequested());
     EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
@@ -92,7 +84,6 @@ TEST_F(MenuScreens, SettingsShowsTheStoredChoicesAndSavesThemKeyByKey) {
     EXPECT_TRUE(screen->Check1->isChecked());
     EXPECT_TRUE(screen->Check3->isChecked());
     EXPECT_FALSE(screen->Check2->isVisible());
-    EXPECT_EQ(screen->Check1->pos(), QPoint(543, 219));
     screen->Check3->setChecked(false);
     Click(screen->Button(1));
     Advance(10);
@@ -130,47 +121,28 @@ TEST_F(MenuScreens, ASettingsFileThatCannotBeWrittenIsReportedAndKeepsItsContent
     EXPECT_EQ(Stored("settings_enter_sora"), "18");
 }
 
-TEST_F(MenuScreens, KeysWalkTheMenuOpenItsScreensAndWorkTheirControls) {
+// The walk through the menu and the settings' boxes with the keys is
+// end-to-end; here, where the keys must not go.
+TEST_F(MenuScreens, KeysWorkOnlyTheScreenOnTopAndTabStaysInIt) {
     Tfrm_main* menu = OpenMenu();
-    // Four rows of four from the right: Left is the next button.
-    Key(Qt::Key_Down);
-    EXPECT_EQ(menu->FocusedButton, 1);
-    std::vector<int> path;
-    for (int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
-        Key(key);
-        path.push_back(menu->FocusedButton);
-    }
-    EXPECT_EQ(path, (std::vector<int>{2, 6, 10, 14, 13}));
-    EXPECT_TRUE(ShowsFocus(menu, 13));
-    EXPECT_FALSE(ShowsFocus(menu, 14));
-
-    Key(Qt::Key_Return);
-    ASSERT_TRUE(frm_settings && frm_settings->isModalForm());
+    Click(menu->Button(13));
+    ASSERT_TRUE(frm_settings);
+    const int focused = menu->FocusedButton;
     Key(Qt::Key_Up);
-    EXPECT_EQ(menu->FocusedButton, 13) << "the menu below takes no keys";
-    // Tab goes round the two visible boxes, never out of the screen.
+    EXPECT_EQ(menu->FocusedButton, focused) << "the menu below takes no keys";
     std::vector<QWidget*> focus;
-    for (int key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+    for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
         Key(key);
-        if (key != Qt::Key_Space) focus.push_back(QApplication::focusWidget());
+        focus.push_back(QApplication::focusWidget());
     }
     EXPECT_EQ(focus, (std::vector<QWidget*>{frm_settings->Check1, frm_settings->Check3,
                                             frm_settings->Check1, frm_settings->Check3}));
-    Key(Qt::Key_Space);
-    EXPECT_FALSE(frm_settings->Check1->isChecked());
-    EXPECT_FALSE(frm_settings->Check3->isChecked());
     Key(Qt::Key_Escape);  // as its button 1: saves and closes
     platform::processPendingEvents();
     EXPECT_FALSE(frm_settings);
-    EXPECT_EQ(Stored("settings_doaa"), "1");
-    EXPECT_EQ(Stored("settings_enter"), "1");
-
     Key(Qt::Key_Escape);  // the menu asks nothing and does nothing
     EXPECT_FALSE(menu->isClosed());
     EXPECT_FALSE(platform::terminationRequested());
-    Key(Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(platform::terminationRequested());
-    EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
 TEST_F(MenuScreens, AfterAModalScreenClosesOnlyTheButtonUnderThePointerIsFocused) {

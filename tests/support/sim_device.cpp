@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 
 #include "platform/clock.h"
 #include "platform/error.h"
@@ -74,12 +73,6 @@ size_t id3v2Size(std::string_view b) {
     return std::min(b.size(), 10 + size + (footer ? 10 : 0));
 }
 
-std::map<std::string, int>& forcedLengths() {
-    static std::map<std::string, int> m;
-    return m;
-}
-
-int defaultLength = 5000;
 std::vector<SimulatedDevice*> liveDevices;
 
 std::string readAll(const std::string& path) {
@@ -160,18 +153,8 @@ const std::vector<SimulatedDevice*>& SimulatedDevice::devices() {
     return liveDevices;
 }
 
-void SimulatedDevice::setLength(const std::string& hostPath, int ms) {
-    forcedLengths()[hostPath] = ms;
-}
-
-void SimulatedDevice::setDefaultLength(int ms) {
-    defaultLength = ms;
-}
-
 void SimulatedDevice::reset() {
     log().clear();
-    forcedLengths().clear();
-    defaultLength = 5000;
 }
 
 int64_t SimulatedDevice::now() const {
@@ -184,23 +167,14 @@ void SimulatedDevice::open(const std::string& hostPath, QWidget* display) {
     std::error_code ec;
     if (hostPath.empty() || !std::filesystem::is_regular_file(hostPath, ec))
         throw PlatformError(kMediaFileNotFound);
-    int length = -1;
-    auto forced = forcedLengths().find(hostPath);
-    if (forced != forcedLengths().end()) {
-        length = forced->second;
-    } else {
-        const std::string bytes = readAll(hostPath);
-        if (bytes.empty()) throw PlatformError(kMediaCannotPlay);
-        if (bytes.compare(0, 4, "RIFF") == 0)
-            length = wavLengthMs(bytes);
-        else if (endsWithMp3(hostPath) || bytes.compare(0, 3, "ID3") == 0)
-            length = mp3LengthMs(bytes);
-        else
-            length = defaultLength;
-        if (length < 0) throw PlatformError(kMediaCannotPlay);
-    }
-    file_ = hostPath;
-    display_ = display;
+    const std::string bytes = readAll(hostPath);
+    if (bytes.empty()) throw PlatformError(kMediaCannotPlay);
+    int length = 5000;
+    if (bytes.compare(0, 4, "RIFF") == 0)
+        length = wavLengthMs(bytes);
+    else if (endsWithMp3(hostPath) || bytes.compare(0, 3, "ID3") == 0)
+        length = mp3LengthMs(bytes);
+    if (length < 0) throw PlatformError(kMediaCannotPlay);
     length_ = std::max(0, length);
     pos_ = 0;
     state_ = State::Stopped;
@@ -211,7 +185,6 @@ void SimulatedDevice::close() {
     log().push_back("close");
     disarm();
     state_ = State::Closed;
-    file_.clear();
     length_ = pos_ = 0;
 }
 

@@ -4,7 +4,6 @@
 // recitation deterministically. What the devices did is kept in a log.
 #pragma once
 
-#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,10 +44,6 @@ class SimulatedDevice : public MediaDevice {
     void seek(int ms) override;
     int length() const override { return length_; }
 
-    /// The open file's host path; empty when closed.
-    const std::string& file() const { return file_; }
-    /// The display given to the last open.
-    QWidget* display() const { return display_.data(); }
     bool isOpen() const { return state_ != State::Closed; }
 
     /// Every command of every device, in order: "open <host path>", "close",
@@ -56,11 +51,7 @@ class SimulatedDevice : public MediaDevice {
     static std::vector<std::string>& log();
     /// The devices alive now, oldest first.
     static const std::vector<SimulatedDevice*>& devices();
-    /// Forces the length of a file (host path), whatever its content.
-    static void setLength(const std::string& hostPath, int ms);
-    /// Length of files that are neither WAV nor MP3 (e.g. WMV); 5000 by default.
-    static void setDefaultLength(int ms);
-    /// Clears the log, the forced lengths and the default length.
+    /// Clears the log. Files that are neither WAV nor MP3 (e.g. WMV) last 5 s.
     static void reset();
 
   private:
@@ -72,8 +63,6 @@ class SimulatedDevice : public MediaDevice {
     int64_t now() const;
 
     State state_ = State::Closed;
-    std::string file_;
-    QPointer<QWidget> display_;
     int length_ = 0;
     int pos_ = 0;            // position when not playing, or where the play began
     int64_t startedAt_ = 0;  // clock time the play began
