@@ -31,6 +31,7 @@ const std::vector<Stage>& allStages() {
         {"books", "hadith, jurisprudence and translated hadith books, their readers and search",
          addBookJobs},
         {"photos", "photos of the slideshows", addPhotoJobs},
+        {"fourty", "the forty hadith: texts, recordings and skin", addFourtyJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

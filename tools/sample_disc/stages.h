@@ -44,6 +44,9 @@ void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// their readers and search screens.
 void addBookJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The forty hadith: texts and recordings in Arabic and English, and the skin.
+void addFourtyJobs(DiscWriter& out, std::vector<Job>& jobs);
+
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
 
