@@ -6,6 +6,7 @@
 #include "devotional/unt_asbab.h"
 #include "devotional/unt_azkar.h"
 #include "devotional/unt_tagweed.h"
+#include "devotional/unt_fourty.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "quran/unt_remark.h"
@@ -21,5 +22,6 @@ void RegisterAppSections() {
     RegisterSection(6, OpenTagweedSection);
     RegisterSection(9, OpenLiveSection);
     RegisterSection(10, OpenAzkarSection);
+    RegisterSection(11, OpenFourtySection);
     RegisterSection(12, OpenRemarkSection);
 }

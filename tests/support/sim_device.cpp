@@ -178,6 +178,7 @@ void SimulatedDevice::open(const std::string& hostPath, QWidget* display) {
     length_ = std::max(0, length);
     pos_ = 0;
     state_ = State::Stopped;
+    file_ = hostPath;
 }
 
 void SimulatedDevice::close() {
@@ -185,6 +186,7 @@ void SimulatedDevice::close() {
     log().push_back("close");
     disarm();
     state_ = State::Closed;
+    file_.clear();
     length_ = pos_ = 0;
 }
 

@@ -45,6 +45,8 @@ class SimulatedDevice : public MediaDevice {
     int length() const override { return length_; }
 
     bool isOpen() const { return state_ != State::Closed; }
+    /// The open file's host path; empty when closed.
+    const std::string& file() const { return file_; }
 
     /// Every command of every device, in order: "open <host path>", "close",
     /// "play", "play from <ms>", "stop", "pause", "resume", "seek <ms>", "end".
@@ -56,6 +58,7 @@ class SimulatedDevice : public MediaDevice {
 
   private:
     enum class State { Closed, Stopped, Playing, Paused };
+    std::string file_;
 
     void arm();
     void disarm();

@@ -32,6 +32,7 @@ const std::vector<Stage>& allStages() {
          addBookJobs},
         {"photos", "photos of the slideshows", addPhotoJobs},
         {"readings", "remembrances, occasions of revelation, recitation rules", addReadingJobs},
+        {"fourty", "the forty hadith: texts, recordings and skin", addFourtyJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

@@ -1,4 +1,5 @@
-// Sound and video files made with the ffmpeg program.
+// Sound and video files: WAV written directly, MP3 and WMV made with the
+// ffmpeg program.
 #pragma once
 
 #include <QImage>
@@ -24,6 +25,9 @@ void appendTone(std::vector<int16_t>& out, int sampleRate, double freq, int ms, 
 
 /// Appends `ms` of silence.
 void appendSilence(std::vector<int16_t>& out, int sampleRate, int ms);
+/// Writes mono 16-bit samples as a PCM WAV file.
+void writeWav(DiscWriter& out, const std::string& relative, const std::vector<int16_t>& samples,
+              int sampleRate);
 
 /// Writes mono 16-bit samples as a constant-bitrate MP3 file.
 void writeMp3(DiscWriter& out, const std::string& relative, const std::vector<int16_t>& samples,

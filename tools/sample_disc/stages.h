@@ -47,6 +47,8 @@ void addBookJobs(DiscWriter& out, std::vector<Job>& jobs);
 /// The remembrances, the occasions of revelation and the recitation rules:
 /// titles, texts, recordings and skins.
 void addReadingJobs(DiscWriter& out, std::vector<Job>& jobs);
+/// The forty hadith: texts and recordings in Arabic and English, and the skin.
+void addFourtyJobs(DiscWriter& out, std::vector<Job>& jobs);
 
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);

@@ -1,0 +1,214 @@
+#include "devotional/unt_fourty.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include "components/shaped_button.h"
+#include "platform/clock.h"
+#include "platform/guard.h"
+#include "platform/media.h"
+#include "platform/print.h"
+#include "platform/richtext.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+
+QPointer<Tfrm_fourty> frm_fourty;
+
+namespace {
+
+constexpr uint32_t kPaneColour = 12113882;  // red 218, green 215, blue 184
+constexpr int kItemHeight = 19;
+
+QFont boldFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+/// The entry list: a click on an item or Enter on the current one chooses
+/// it; the arrow keys only move the selection.
+class EntryList : public QListWidget {
+  public:
+    explicit EntryList(QWidget* parent) : QListWidget(parent) {
+        connect(this, &QListWidget::itemClicked, this, [this] { choose(); });
+    }
+    std::function<void()> onChoose;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) {
+            QListWidget::keyPressEvent(e);
+            return;
+        }
+        if (currentItem()) currentItem()->setSelected(true);
+        choose();
+        e->accept();
+    }
+
+  private:
+    void choose() {
+        if (onChoose) platform::guarded(onChoose);
+    }
+};
+
+/// A language button: a yellow oval with a red second colour and a blue caption.
+TShapedButton* languageButton(QWidget* parent, const char* name, const QString& caption, int left) {
+    auto* b = new TShapedButton(parent);
+    b->setObjectName(name);
+    b->setCursor(Qt::PointingHandCursor);
+    b->SetButtonKind(bkOval);
+    b->SetButtonColor(QColor(253, 215, 62));  // 4118525
+    b->SetButtonColor1(Qt::red);
+    b->SetButtonDepth(4);
+    b->SetCaption3dKind(ckSimple);
+    b->SetRadiusRatio(0.5);
+    b->SetArcAngle(2.0943951023932);
+    b->SetUserRGNAUTO(true);
+    b->setFont(boldFont("Arabic Transparent", 21));  // 16 points
+    b->SetFontColor(Qt::blue);
+    // The shape's own size: a resize from outside would keep its proportions.
+    b->SetButtonWidth(97);
+    b->SetButtonHeight(41);
+    b->move(left, 30);
+    b->SetCaption(caption);
+    return b;
+}
+
+}  // namespace
+
+Tfrm_fourty::Tfrm_fourty(QWidget* parent) : SkinScreen(parent) {
+    CloseButton = 5;
+    TabReachesButtons();
+
+    auto* list = new EntryList(this);
+    list->setObjectName("list1");
+    list->setGeometry(522, 90, 189, 432);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFont(boldFont("Arabic Transparent", 16));  // 12 points
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, platform::RichTextBox::windowsColor(kPaneColour));
+    colours.setColor(QPalette::Text, Qt::blue);
+    list->setPalette(colours);
+    list->onChoose = [this] { list1Click(); };
+    list1 = list;
+    FillList();
+
+    richtext = new platform::RichTextBox(this, "richtext");
+    richtext->setGeometry(139, 115, 315, 400);
+    richtext->setFocusPolicy(Qt::ClickFocus);
+    richtext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richtext->setBackgroundColor(kPaneColour);
+    richtext->setDefaultFont("Simplified Arabic", 16);
+    richtext->setFont(boldFont("Simplified Arabic", 16));
+    richtext->setRightToLeft(false);
+    richtext->setDefaultAlignment(Qt::AlignHCenter);
+
+    ShapedButton1 = languageButton(this, "ShapedButton1", QString::fromUtf8("عربي"), 180);
+    ShapedButton1->OnClick = [this] { ShapedButton1Click(); };
+    ShapedButton2 = languageButton(this, "ShapedButton2", "English", 300);
+    ShapedButton2->OnClick = [this] { ShapedButton2Click(); };
+    setTabOrder(list1, ShapedButton1);
+    setTabOrder(ShapedButton1, ShapedButton2);
+    FirstFocus = list1;
+
+    mci1 = new platform::MediaPlayer(this);
+    Timer1 = new platform::Timer(this, 100, true);
+    Timer1->onTimer = [this] { Timer1Timer(); };
+    Stars = std::make_unique<StarTwinkle>(this);
+}
+
+Tfrm_fourty::~Tfrm_fourty() = default;
+
+void Tfrm_fourty::formCreate() {
+    SavedLanguageIndex = LanguageIndex;
+    LanguageIndex = 1;
+    SetSkinFolder("fourty");
+    PlaceBackground(800, 600);
+    BuildButtons(true);
+    FocusedButton = 0;
+    for (int n : {1, 2, 3, 4, 8})
+        if (ImageButton* b = Button(n)) b->hide();
+    Stars->StarPlacement(StarLayout::Devotional);
+    Stars->Start();
+}
+
+QString Tfrm_fourty::EntryLabel(int language, int n) {
+    return (language == kEnglish ? QString("Hadith number ") : QString::fromUtf8("حديث رقم ")) +
+           QString::number(n);
+}
+
+void Tfrm_fourty::FillList() {
+    list1->setLayoutDirection(ContentLanguage == kEnglish ? Qt::LeftToRight : Qt::RightToLeft);
+    list1->clear();
+    for (int n = 1; n <= kEntryCount; ++n) {
+        auto* item = new QListWidgetItem(EntryLabel(ContentLanguage, n), list1);
+        item->setSizeHint(QSize(0, kItemHeight));
+    }
+    list1->setCurrentRow(0);
+}
+
+void Tfrm_fourty::Timer1Timer() {
+    Timer1->setEnabled(false);
+    ContentLanguage = kArabic;
+    list1->setCurrentRow(0);
+    ShowEntry(1);
+}
+
+void Tfrm_fourty::list1Click() {
+    const QList<QListWidgetItem*> selected = list1->selectedItems();
+    if (selected.isEmpty()) return;
+    // The user's choice stands: the start-up must not replace it.
+    Timer1->setEnabled(false);
+    ShowEntry(list1->row(selected.first()) + 1);
+}
+
+void Tfrm_fourty::ChooseLanguage(int language) {
+    Timer1->setEnabled(false);
+    ContentLanguage = language;
+    FillList();
+    ShowEntry(1);
+}
+
+void Tfrm_fourty::ShowEntry(int n) {
+    const std::string name =
+        "fourty\\" + std::to_string(ContentLanguage) + "\\" + std::to_string(n);
+    mci1->Close();
+    ShownEntry = 0;
+    richtext->loadFromFile(DataDir + name + ".rtf");
+    ShownEntry = n;
+    mci1->FileName = SoundDir + name + ".wav";
+    mci1->Open();
+    mci1->Play();
+}
+
+void Tfrm_fourty::ButtonClick(int n) {
+    switch (n) {
+        case 5:
+            mci1->Close();
+            closeForm();
+            if (SavedLanguageIndex != 1) LanguageIndex = SavedLanguageIndex;
+            ShowMainMenu();
+            break;
+        case 6:
+            if (ShownEntry != 0)
+                platform::printDocument(EntryLabel(ContentLanguage, ShownEntry),
+                                        *richtext->document());
+            break;
+        case 7:
+            if (ShownEntry != 0)
+                platform::copyToClipboard(EntryLabel(ContentLanguage, ShownEntry),
+                                          richtext->toPlainText());
+            break;
+        default:
+            break;
+    }
+}
+
+void OpenFourtySection() {
+    Tfrm_fourty* screen = platform::createForm(frm_fourty, HubArea());
+    screen->showAsChild(HubArea());
+}

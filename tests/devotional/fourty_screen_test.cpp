@@ -1,0 +1,168 @@
+// The forty hadith (section 11) in virtual time: the start-up entry, the two
+// languages, a chosen entry, copy, the interface language given back, missing
+// texts and recordings, the keyboard and a choice made before the start-up.
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include "components/shaped_button.h"
+#include "devotional/unt_fourty.h"
+#include "platform/paths.h"
+#include "platform/richtext.h"
+#include "shell/app_sections.h"
+#include "shell/globals.h"
+#include "shell/sections.h"
+#include "support/disc_builder.h"
+#include "support/screen_test.h"
+#include "support/sim_device.h"
+
+namespace {
+
+class FourtyScreenTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        RegisterAppSections();
+    }
+
+    Tfrm_fourty* Open() {
+        OpenSection(11);
+        platform::processPendingEvents();
+        return frm_fourty;
+    }
+
+    /// Clicks the list item of entry n.
+    static void ChooseEntry(int n) {
+        QListWidget* list = frm_fourty->list1;
+        Click(list->viewport(), list->visualItemRect(list->item(n - 1)).center());
+    }
+
+    /// "<content language>/<entry>" of the recording open now, or "none".
+    static std::string Recording() {
+        for (platform::SimulatedDevice* d : platform::SimulatedDevice::devices())
+            if (d->isOpen()) {
+                const std::string f = d->file();
+                const size_t at = f.rfind("/fourty/");
+                return at == std::string::npos ? f : f.substr(at + 8, f.size() - at - 12);
+            }
+        return "none";
+    }
+
+    /// The shown text has the sample line of entry n in that language.
+    static bool Shows(const Tfrm_fourty* screen, int n, const char* language) {
+        return screen->richtext->toPlainText().contains(
+            QString("Sample text for hadith number %1 (%2)").arg(n).arg(language));
+    }
+};
+
+}  // namespace
+
+TEST_F(FourtyScreenTest, ArabicAtStartThenEnglishAndTheInterfaceLanguageComesBack) {
+    LanguageIndex = 3;
+    Tfrm_fourty* screen = Open();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->ButtonFolder, GraphicDir + "fourty\\1\\");
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(screen->Button(n)->isVisible(), n >= 5 && n <= 7) << n;
+    EXPECT_EQ(screen->ShapedButton1->size(), QSize(97, 41));
+    Advance(99);
+    EXPECT_EQ(Recording(), "none");
+    Advance(1);
+    EXPECT_TRUE(Shows(screen, 1, "Arabic"));
+    EXPECT_EQ(Recording(), "1/1");
+    EXPECT_EQ(screen->list1->item(41)->text(), QString::fromUtf8("حديث رقم 42"));
+
+    Click(screen->ShapedButton2);
+    ASSERT_EQ(screen->list1->count(), 42);
+    EXPECT_EQ(screen->list1->item(6)->text(), "Hadith number 7");
+    EXPECT_EQ(screen->list1->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(screen->list1->currentRow(), 0);
+    EXPECT_TRUE(Shows(screen, 1, "English"));
+    EXPECT_EQ(Recording(), "2/1");
+    ChooseEntry(7);
+    EXPECT_TRUE(Shows(screen, 7, "English"));
+    EXPECT_EQ(Recording(), "2/7");
+    Click(screen->Button(7));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Hadith number 7\n" + screen->richtext->toPlainText());
+
+    Click(screen->ShapedButton1);
+    EXPECT_EQ(screen->list1->layoutDirection(), Qt::RightToLeft);
+    EXPECT_TRUE(Shows(screen, 1, "Arabic"));
+    EXPECT_EQ(Recording(), "1/1");
+
+    // The menu comes in language 3 again (which the sample disc lacks).
+    Click(screen->Button(5));
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_fourty);
+    EXPECT_EQ(LanguageIndex, 3);
+    EXPECT_EQ(Recording(), "none");
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("main\\3\\main.jpg"), std::string::npos) << Errors()[0];
+}
+
+TEST_F(FourtyScreenTest, AMissingTextOrRecordingShowsOneErrorAndTheListStaysUsable) {
+    DiscBuilder disc("fourty");
+    disc.linkTo(TestDiscFolder());
+    disc.remove("data\\fourty\\1\\7.rtf");
+    disc.remove("sound\\fourty\\1\\8.wav");
+    platform::setDrive('D', disc.root());
+    Tfrm_fourty* screen = Open();
+    Advance(100);
+    ASSERT_EQ(Recording(), "1/1");
+
+    // No text: nothing shown or recited.
+    ChooseEntry(7);
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("7.rtf"), std::string::npos) << Errors()[0];
+    EXPECT_EQ(screen->ShownEntry, 0);
+    EXPECT_TRUE(screen->richtext->toPlainText().isEmpty());
+    EXPECT_EQ(Recording(), "none");
+
+    // No recording: the text is shown all the same.
+    ChooseEntry(8);
+    ASSERT_EQ(Errors().size(), 2u);
+    EXPECT_TRUE(Shows(screen, 8, "Arabic"));
+    EXPECT_EQ(Recording(), "none");
+    ChooseEntry(9);
+    EXPECT_EQ(Errors().size(), 2u);
+    EXPECT_EQ(Recording(), "1/9");
+
+    // A click that leaves no item selected (Ctrl on the selected one) does nothing.
+    screen->list1->clearSelection();
+    screen->list1Click();
+    EXPECT_EQ(Recording(), "1/9");
+}
+
+TEST_F(FourtyScreenTest, TheKeyboardReachesEverythingAndAnEarlyChoiceStands) {
+    Tfrm_fourty* screen = Open();
+    Advance(50);
+    ASSERT_EQ(screen->window()->focusWidget(), screen->list1);
+    QApplication::setActiveWindow(display.get());
+
+    // English before the start-up, which must not bring Arabic back.
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), screen->ShapedButton2);
+    Key(Qt::Key_Space);
+    Advance(100);
+    EXPECT_EQ(Recording(), "2/1");
+
+    // The screen's own stop for the picture buttons, then round to the list:
+    // the arrows move the selection, Enter shows it.
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(screen->FocusedButton, 5);
+    Key(Qt::Key_Tab);
+    for (int i = 0; i < 6; ++i) Key(Qt::Key_Down);
+    EXPECT_EQ(screen->ShownEntry, 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Recording(), "2/7");
+
+    for (int i = 0; i < 3; ++i) Key(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), screen->ShapedButton1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Recording(), "1/1");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(frm_fourty);
+    EXPECT_TRUE(Errors().empty()) << Errors()[0];
+}
