@@ -29,6 +29,7 @@ const std::vector<Stage>& allStages() {
          addCommentaryJobs},
         {"search", "the Quran's text, Quran search and remarks screens", addSearchJobs},
         {"photos", "photos of the slideshows", addPhotoJobs},
+        {"prayer", "supplications and call to prayer: skins and recordings", addPrayerJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

@@ -80,4 +80,31 @@ void writeMp3(DiscWriter& out, const std::string& relative, const std::vector<in
     out.noteWritten(relative);
 }
 
+void writeWav(DiscWriter& out, const std::string& relative, const std::vector<int16_t>& samples,
+              int sampleRate) {
+    std::string bytes;
+    auto u32 = [&bytes](uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xff);
+    };
+    auto u16 = [&bytes](uint16_t v) {
+        bytes += static_cast<char>(v & 0xff);
+        bytes += static_cast<char>(v >> 8);
+    };
+    const auto dataSize = static_cast<uint32_t>(samples.size() * 2);
+    bytes += "RIFF";
+    u32(36 + dataSize);
+    bytes += "WAVEfmt ";
+    u32(16);
+    u16(1);  // PCM
+    u16(1);  // mono
+    u32(static_cast<uint32_t>(sampleRate));
+    u32(static_cast<uint32_t>(sampleRate) * 2);
+    u16(2);
+    u16(16);
+    bytes += "data";
+    u32(dataSize);
+    for (int16_t v : samples) u16(static_cast<uint16_t>(v));
+    out.write(relative, bytes);
+}
+
 }  // namespace disc

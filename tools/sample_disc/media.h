@@ -17,6 +17,10 @@ namespace disc {
 void writeWmv(DiscWriter& out, const std::string& relative, QSize size, int fps, int frames,
               const std::function<QImage(int)>& frame);
 
+/// Writes mono 16-bit samples as a PCM WAV file.
+void writeWav(DiscWriter& out, const std::string& relative, const std::vector<int16_t>& samples,
+              int sampleRate);
+
 /// Writes mono 16-bit samples as a constant-bitrate MP3 file.
 void writeMp3(DiscWriter& out, const std::string& relative, const std::vector<int16_t>& samples,
               int sampleRate, int kbps);
