@@ -7,6 +7,10 @@
 RecordingsScreen::RecordingsScreen(QWidget* parent, int leaveButton)
     : SkinScreen(parent), leaveButton_(leaveButton) {
     CloseButton = leaveButton;
+    // The screen takes the keys: arrows, Enter and Space for its buttons,
+    // Escape to leave.
+    TabReachesButtons();
+    FirstFocus = this;
     mci1 = new platform::MediaPlayer(this);
     mci1->OnNotify = [this] { mci1Notify(); };
     Stars = std::make_unique<StarTwinkle>(this);

@@ -2,6 +2,7 @@
 // that may follow it and the full-screen slideshow that ends with the last
 // recording; the photo sets; the slideshow closed early; leaving during the
 // supplication; missing files.
+#include <QApplication>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -24,7 +25,9 @@ class CallToPrayerTest : public SlideshowTest {
     }
 
     Tfrm_azan* Open() {
+        display->activateWindow();
         OpenCallToPrayerSection();
+        QApplication::processEvents();
         return frm_azan;
     }
 };
@@ -81,7 +84,9 @@ TEST_F(CallToPrayerTest, EachCallShowsRandomPhotosOfItsOwnSet) {
         for (int k = 1; k <= kSetSizes[set - 1]; ++k) expected.insert(SetPhotoId(set, k));
         EXPECT_GE(shown.size(), kSetSizes[set - 1] - 2u);
         for (int id : shown) EXPECT_TRUE(expected.count(id)) << "photo id " << id;
+        // Escape closes the slideshow; the keys go back to the screen beneath.
         Key(frm_azanp, Qt::Key_Escape);
+        EXPECT_TRUE(screen->hasFocus());
         Click(screen->Button(8));
         platform::processPendingEvents();
         frm_main->closeForm();

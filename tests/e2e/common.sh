@@ -22,6 +22,8 @@ fail() {
 }
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended early"; }
 shoot() { import -display "$display" -window root "$work/shot.png" 2>/dev/null; }
+# The normalised RMSE difference of two pictures of one size (0 when alike).
+rmse() { (compare -metric RMSE "$1" "$2" null: 2>&1 || true) | sed -n 's/.*(\(.*\)).*/\1/p'; }
 
 # Xvfb picks a free display itself and tells its number.
 exec {fd}<> <(:)
@@ -43,18 +45,17 @@ convert "$menu/main.jpg" -crop 1024x140+0+0 +repage "$work/ref.png"
 
 # Waits through the intro video and the logo (5 s) for the main menu, up to a minute.
 wait_for_menu() {
-  local i rmse=""
+  local i difference=""
   for i in $(seq 60); do
     sleep 1
     alive
     shoot || continue
     convert "$work/shot.png" -crop 1024x140+0+0 +repage "$work/band.png"
-    rmse=$( (compare -metric RMSE "$work/band.png" "$work/ref.png" null: 2>&1 || true) |
-      sed -n 's/.*(\(.*\)).*/\1/p')
-    if awk -v r="$rmse" 'BEGIN { exit !(r != "" && r < 0.02) }'; then
-      echo "main menu shown after ${i} s (band difference $rmse)"
+    difference=$(rmse "$work/band.png" "$work/ref.png")
+    if awk -v r="$difference" 'BEGIN { exit !(r != "" && r < 0.02) }'; then
+      echo "main menu shown after ${i} s (band difference $difference)"
       return 0
     fi
   done
-  fail "the main menu did not appear; last band difference: ${rmse:-none}"
+  fail "the main menu did not appear; last band difference: ${difference:-none}"
 }
