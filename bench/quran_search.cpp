@@ -31,6 +31,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "components/picture_show.h"
 #include "platform/codepage.h"
 #include "platform/forms.h"
@@ -220,12 +221,6 @@ void BM_ReadRemarks(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadRemarks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-double processCpu() {
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
 void BM_PhotoShowCpu(benchmark::State& state) {
     // Photo 1 (the one the screen opens with), 800x600, on a disc of its own.
     const fs::path root =
@@ -254,18 +249,7 @@ void BM_PhotoShowCpu(benchmark::State& state) {
         screen->showModal();
         TPictureShow* show = screen->imgground;
         show->OnProgress = [&frames](TCustomPictureShow*) { ++frames; };
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (!show->Running()) loop.quit();
-        });
-        poll.start(5);
-        QElapsedTimer t;
-        t.start();
-        const double c0 = processCpu();
-        loop.exec();  // the first transition (style 118, the fade)
-        cpu += processCpu() - c0;
-        wall += static_cast<double>(t.nsecsElapsed()) / 1e9;
+        waitForTransition(show, cpu, wall);  // the first one (style 118, the fade)
         screen->ClosePhotos();
         platform::processPendingEvents();
     }

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/forms.h"
@@ -211,21 +212,5 @@ BENCHMARK(BM_MenuRoundTrips)->Iterations(200)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    platform::ErrorBox::setRecording(true);
-    platform::clearDrives();
-    platform::setProgramDrive('D');
-    platform::setDrive('D', kDisc);
-    const std::string c = "/tmp/zafirel-bench-c";
-    std::filesystem::create_directories(c);
-    platform::setDrive('C', c);
-    BuildDiscFolders();
-    LanguageIndex = 1;
-    RegisterAppSections();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOnSampleDisc(argc, argv, [] { RegisterAppSections(); });
 }

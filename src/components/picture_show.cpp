@@ -107,7 +107,16 @@ void TAnimateThread::run() {
 // ---------------------------------------------------------------------------
 // TCustomPictureShow: construction, properties
 
+namespace {
+std::atomic<bool> threadedByDefault{true};
+}  // namespace
+
+void TCustomPictureShow::SetThreadedByDefault(bool on) {
+    threadedByDefault = on;
+}
+
 TCustomPictureShow::TCustomPictureShow(QWidget* parent) : QWidget(parent) {
+    threaded_ = threadedByDefault;
     resize(100, 100);
     setAttribute(Qt::WA_OpaquePaintEvent);
     timer_ = new platform::Timer(this, delay_, false);

@@ -122,6 +122,10 @@ class TCustomPictureShow : public QWidget {
     /// Step from a worker thread (default on), and that thread's priority.
     bool Threaded() const { return threaded_; }
     void SetThreaded(bool on) { threaded_ = on; }
+    /// Whether controls created from now on are Threaded (on at start).
+    /// Tests that step the screens' transitions by the manual clock turn it
+    /// off for the controls those screens create.
+    static void SetThreadedByDefault(bool on);
     QThread::Priority ThreadPriority() const { return priority_; }
     void SetThreadPriority(QThread::Priority priority) { priority_ = priority; }
 

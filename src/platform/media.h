@@ -110,6 +110,10 @@ class MediaPlayer : public QObject {
     int Length() const;
     /// True between a successful Open and the next Close.
     bool isOpen() const { return open_; }
+    /// True when an element is open, has a length above 0 and its position
+    /// has reached that length: a play that ran to its end. A player that
+    /// failed to open (position and length both 0) has played nothing.
+    bool PlayedToEnd() const { return open_ && Length() > 0 && Position() >= Length(); }
 
     /// Raised on the UI thread (through the guard) when a command that asked
     /// for a notice ends: at once when a play runs to its end, and, posted to

@@ -138,6 +138,8 @@ void SkinScreen::EscapeKey() {
 }
 
 void SkinScreen::Uncovered() {
+    // The keyboard comes back to this screen.
+    if (FirstFocus && !FirstFocus->hasFocus()) FirstFocus->setFocus(Qt::OtherFocusReason);
     // The pointer may have left the button that opened the screen above.
     QWidget* under = childAt(mapFromGlobal(QCursor::pos()));
     for (ImageButton* b : ButtonList)

@@ -26,6 +26,8 @@ fail() {
 }
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended early"; }
 shoot() { import -display "$display" -window root "$shot" 2>/dev/null; }
+# The normalised RMSE difference of two pictures of one size (0 when alike).
+rmse() { (compare -metric RMSE "$1" "$2" null: 2>&1 || true) | sed -n 's/.*(\(.*\)).*/\1/p'; }
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"

@@ -21,7 +21,7 @@ at() { echo "$(($1 + 112)) $(($2 + 84))"; }
 # Pixels of a region (WxH+X+Y of the 800 by 600 screen) within a fuzz of a colour.
 count() {
   local x=${1#*+} ; local y=${x#*+}; x=${x%+*}
-  convert "$work/shot.png" -crop "${1%%+*}+$((x + 112))+$((y + 84))" +repage -alpha set \
+  convert "$shot" -crop "${1%%+*}+$((x + 112))+$((y + 84))" +repage -alpha set \
     -fuzz "$3" -transparent "$2" -alpha extract -negate -format '%[fx:round(mean*w*h)]' info:
 }
 back_to_menu() {

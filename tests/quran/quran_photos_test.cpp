@@ -12,51 +12,22 @@
 #include "platform/paths.h"
 #include "quran/unt_quranp.h"
 #include "shell/globals.h"
-#include "support/disc_builder.h"
-#include "support/screen_test.h"
+#include "support/slideshow_test.h"
 
 namespace {
 
-/// The colour of photo n: every photo differs.
-QColor PhotoColour(int n) {
-    return QColor((n * 37) % 256, (n * 91) % 256, (n * 17) % 256);
-}
-
-class QuranPhotosTest : public ScreenTest {
+class QuranPhotosTest : public SlideshowTest {
   protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        disc = std::make_unique<DiscBuilder>("quran-photos");
-        for (int n = 1; n <= 138; ++n)
-            disc->picture("graphic/photos/" + std::to_string(n) + ".jpg", 16, 12, PhotoColour(n));
-        platform::setDrive('D', disc->root());
-    }
-
-    /// Opens the screen as the go-to panel does, with the transitions stepped
-    /// on the UI thread by the manual clock.
+    /// Opens the screen as the go-to panel does.
     Tfrm_quranp* Open() {
-        auto* screen = new Tfrm_quranp(display.get());
-        frm_quranp = screen;
-        screen->imgground->SetThreaded(false);
-        platform::guarded([screen] { screen->formCreate(); });
+        Tfrm_quranp* screen = platform::createForm(frm_quranp, display.get());
         screen->showModal();
         return screen;
     }
-    /// The photo the show changes to, by its colour.
-    int PictureShown() const {
-        const QColor c = DiscBuilder::centreColour(frm_quranp->imgground->Picture());
-        for (int n = 1; n <= 138; ++n) {
-            const QColor p = PhotoColour(n);
-            if (std::abs(c.red() - p.red()) + std::abs(c.green() - p.green()) +
-                    std::abs(c.blue() - p.blue()) <
-                12)
-                return n;
-        }
-        return 0;
-    }
+    /// The photo the show changes to.
+    int PictureShown() const { return PhotoId(frm_quranp->imgground->Picture()); }
 
-    std::unique_ptr<DiscBuilder> disc;
-    const int transitionMs = 19 * 60;  // 20 steps of 5, the first at once
+    const int transitionMs = kTransitionMs;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "platform/clock.h"
 #include "platform/error.h"
@@ -71,6 +72,11 @@ size_t id3v2Size(std::string_view b) {
     for (int i = 6; i < 10; ++i) size = size << 7 | (static_cast<uint8_t>(b[i]) & 0x7F);
     const bool footer = static_cast<uint8_t>(b[5]) & 0x10;
     return std::min(b.size(), 10 + size + (footer ? 10 : 0));
+}
+
+std::map<std::string, int>& forcedLengths() {
+    static std::map<std::string, int> m;
+    return m;
 }
 
 std::vector<SimulatedDevice*> liveDevices;
@@ -153,8 +159,13 @@ const std::vector<SimulatedDevice*>& SimulatedDevice::devices() {
     return liveDevices;
 }
 
+void SimulatedDevice::setLength(const std::string& hostPath, int ms) {
+    forcedLengths()[hostPath] = ms;
+}
+
 void SimulatedDevice::reset() {
     log().clear();
+    forcedLengths().clear();
 }
 
 int64_t SimulatedDevice::now() const {
@@ -167,14 +178,18 @@ void SimulatedDevice::open(const std::string& hostPath, QWidget* display) {
     std::error_code ec;
     if (hostPath.empty() || !std::filesystem::is_regular_file(hostPath, ec))
         throw PlatformError(kMediaFileNotFound);
-    const std::string bytes = readAll(hostPath);
-    if (bytes.empty()) throw PlatformError(kMediaCannotPlay);
     int length = 5000;
-    if (bytes.compare(0, 4, "RIFF") == 0)
-        length = wavLengthMs(bytes);
-    else if (endsWithMp3(hostPath) || bytes.compare(0, 3, "ID3") == 0)
-        length = mp3LengthMs(bytes);
-    if (length < 0) throw PlatformError(kMediaCannotPlay);
+    if (auto forced = forcedLengths().find(hostPath); forced != forcedLengths().end()) {
+        length = forced->second;
+    } else {
+        const std::string bytes = readAll(hostPath);
+        if (bytes.empty()) throw PlatformError(kMediaCannotPlay);
+        if (bytes.compare(0, 4, "RIFF") == 0)
+            length = wavLengthMs(bytes);
+        else if (endsWithMp3(hostPath) || bytes.compare(0, 3, "ID3") == 0)
+            length = mp3LengthMs(bytes);
+        if (length < 0) throw PlatformError(kMediaCannotPlay);
+    }
     length_ = std::max(0, length);
     pos_ = 0;
     state_ = State::Stopped;

@@ -53,7 +53,10 @@ class SimulatedDevice : public MediaDevice {
     static std::vector<std::string>& log();
     /// The devices alive now, oldest first.
     static const std::vector<SimulatedDevice*>& devices();
-    /// Clears the log. Files that are neither WAV nor MP3 (e.g. WMV) last 5 s.
+    /// Forces the length of a file (host path), whatever its content.
+    static void setLength(const std::string& hostPath, int ms);
+    /// Clears the log and the forced lengths. Files that are neither WAV nor
+    /// MP3 (e.g. WMV) last 5 s.
     static void reset();
 
   private:

@@ -33,6 +33,7 @@ const std::vector<Stage>& allStages() {
         {"photos", "photos of the slideshows", addPhotoJobs},
         {"readings", "remembrances, occasions of revelation, recitation rules", addReadingJobs},
         {"fourty", "the forty hadith: texts, recordings and skin", addFourtyJobs},
+        {"prayer", "supplications and call to prayer: skins and recordings", addPrayerJobs},
         {"recitation", "sura recordings and their timing lists", addRecitationJobs},
     };
     return stages;

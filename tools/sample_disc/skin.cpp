@@ -81,7 +81,8 @@ QImage renderBackground(const ScreenSpec& screen) {
 }
 
 std::string screenFolder(const ScreenSpec& screen) {
-    return kGraphic + screen.folder + "\\" + (screen.perLanguage ? "1\\" : "");
+    return kGraphic + screen.folder + "\\" +
+           (screen.perLanguage ? std::to_string(screen.language) + "\\" : "");
 }
 
 QImage writeScreen(DiscWriter& out, const ScreenSpec& screen) {

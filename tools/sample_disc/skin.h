@@ -38,6 +38,8 @@ struct ScreenSpec {
     std::vector<QRect> controls;
     /// Whether the screen has a folder per interface language (graphic\<folder>\1\).
     bool perLanguage = true;
+    /// The interface language whose folder it goes into.
+    int language = 1;
 };
 
 /// The usual background: dark gradient, faint star lattice, ornamental frame
@@ -60,8 +62,8 @@ void checkLayout(const ScreenSpec& screen);
 /// Draws the background of a screen.
 QImage renderBackground(const ScreenSpec& screen);
 
-/// The folder of a screen's files: graphic\<folder>\1\ (graphic\<folder>\ for
-/// a screen without language folders).
+/// The folder of a screen's files, graphic\<folder>\<language>\, or
+/// graphic\<folder>\ for a screen without language folders.
 std::string screenFolder(const ScreenSpec& screen);
 
 /// Writes into the screen's folder <folder>.jpg, <folder>.ini and

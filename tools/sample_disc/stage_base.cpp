@@ -190,16 +190,21 @@ ScreenSpec companyScreen() {
     return s;
 }
 
-void writeStars(DiscWriter& out) {
+}  // namespace
+
+void writeStars(DiscWriter& out, int language) {
     // Big and small stars; picture 3 is the full star, 1 the smallest. All
     // three of a kind have the same size, so a twinkle shrinks in place.
     const std::pair<const char*, int> kinds[] = {{"script1", 40}, {"script2", 24}};
     const qreal scales[] = {0.32, 0.62, 1.0};
     for (const auto& [folder, size] : kinds)
         for (int k = 1; k <= 3; ++k)
-            out.writeJpeg(kGraphic + "main\\1\\" + folder + "\\" + std::to_string(k) + ".jpg",
+            out.writeJpeg(kGraphic + "main\\" + std::to_string(language) + "\\" + folder + "\\" +
+                              std::to_string(k) + ".jpg",
                           art::starPicture(size, scales[k - 1]), 100);
 }
+
+namespace {
 
 void writeAboutText(DiscWriter& out) {
     std::vector<RtfParagraph> text = {
@@ -316,7 +321,7 @@ void addBaseJobs(DiscWriter& out, std::vector<Job>& jobs) {
     for (auto make : {mainMenu, settingsScreen, aboutScreen, companyScreen})
         jobs.push_back([&out, make] { writeScreen(out, make()); });
     jobs.push_back([&out] {
-        writeStars(out);
+        writeStars(out, 1);
         writeAboutText(out);
         writeFonts(out);
     });

@@ -26,6 +26,9 @@ const std::vector<Stage>& allStages();
 /// fonts and the intro video.
 void addBaseJobs(DiscWriter& out, std::vector<Job>& jobs);
 
+/// The big and small star pictures under graphic\main\<language>\.
+void writeStars(DiscWriter& out, int language);
+
 /// The Quran reader: aya counts, parts, aya map, page pictures, sura titles,
 /// sura names and the skins of the reader, its go-to panel and the sura index.
 void addQuranJobs(DiscWriter& out, std::vector<Job>& jobs);
@@ -52,5 +55,10 @@ void addFourtyJobs(DiscWriter& out, std::vector<Job>& jobs);
 
 /// The photos of the Quran photo screen, the supplications and the call to prayer.
 void addPhotoJobs(DiscWriter& out, std::vector<Job>& jobs);
+
+/// The supplications and the call to prayer: skins of languages 1, 2 and 5,
+/// the recordings of the supplications, the calls and the supplication after
+/// the call.
+void addPrayerJobs(DiscWriter& out, std::vector<Job>& jobs);
 
 }  // namespace disc

@@ -1,0 +1,71 @@
+// Shared by the benchmark programs: the process's CPU time, a picture show
+// transition run in real time, and the start of a program that runs the
+// benchmarks on the sample disc.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "components/picture_show.h"
+#include "platform/guard.h"
+#include "platform/paths.h"
+#include "shell/globals.h"
+#include "support/screen_test.h"
+
+/// CPU time of the whole process (every thread), in seconds.
+inline double processCpu() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+/// Runs the event loop until the transition of `show` has ended, adding the
+/// process's CPU time and the wall time it took, in seconds.
+inline void waitForTransition(TPictureShow* show, double& cpu, double& wall) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!show->Running()) loop.quit();
+    });
+    poll.start(5);
+    QElapsedTimer t;
+    t.start();
+    const double c0 = processCpu();
+    loop.exec();
+    cpu += processCpu() - c0;
+    wall += static_cast<double>(t.nsecsElapsed()) / 1e9;
+}
+
+/// The main program of a benchmark on the sample disc: the application (on
+/// the offscreen platform without a display), the recorded error box, the
+/// disc on drive D, a drive C of its own, language 1; `setUp` runs before the
+/// benchmarks.
+inline int runOnSampleDisc(int argc, char** argv, const std::function<void()>& setUp = {}) {
+    if (!std::getenv("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    platform::ErrorBox::setRecording(true);
+    platform::clearDrives();
+    platform::setProgramDrive('D');
+    platform::setDrive('D', TestDiscFolder());
+    const std::string c = "/tmp/zafirel-bench-c";
+    std::filesystem::create_directories(c);
+    platform::setDrive('C', c);
+    BuildDiscFolders();
+    LanguageIndex = 1;
+    if (setUp) setUp();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
