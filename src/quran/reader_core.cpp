@@ -216,6 +216,31 @@ void ReaderCore::UpdateStepButtons(SkinScreen& screen, int first) {
     pair(CurrentPart, 1, kPartCount, first + 6);
 }
 
+bool ReaderCore::StepKey(SkinScreen& screen, int first, int key) {
+    Step step;
+    switch (key) {
+        case Qt::Key_Left:
+            step = Step::NextAya;
+            break;
+        case Qt::Key_Right:
+            step = Step::PreviousAya;
+            break;
+        case Qt::Key_PageDown:
+            step = Step::NextPage;
+            break;
+        case Qt::Key_PageUp:
+            step = Step::PreviousPage;
+            break;
+        case Qt::Key_Home:
+            FirstAya();
+            return true;
+        default:
+            return false;
+    }
+    screen.ClickButton(first + static_cast<int>(step));
+    return true;
+}
+
 // ---- recitation ----------------------------------------------------------------
 
 std::string ReaderCore::RecordingFile(int sura) {

@@ -97,6 +97,12 @@ class ReaderCore {
     /// Enables the stepping buttons of `screen` for the position: eight buttons
     /// from `first` on, in the order of Step.
     static void UpdateStepButtons(SkinScreen& screen, int first);
+    /// The readers' stepping keys: Left and Right the next and previous aya
+    /// (the page reads right to left), Page Down and Page Up the next and
+    /// previous page, each through its button of `screen` (eight from `first`
+    /// on), so a disabled button stays disabled; Home the sura's first aya.
+    /// False for any other key.
+    bool StepKey(SkinScreen& screen, int first, int key);
 
     /// The recording of a sura: the program's drive + "%3.3d" + ".mp3".
     static std::string RecordingFile(int sura);

@@ -124,25 +124,10 @@ bool Tfrm_quran::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     if (!Panel) return SkinScreen::KeyPressed(key, modifiers);
     // Each key stands for a button of the panel, and does nothing while that
     // button is disabled.
-    int button = 0;
+    if (Core->StepKey(*Panel, kNextAya, key)) return true;
     switch (key) {
         case Qt::Key_Space:
-            button = Panel->ButtonEnabled(kPlay) ? kPlay : kPause;
-            break;
-        case Qt::Key_Left:
-            button = kNextAya;
-            break;
-        case Qt::Key_Right:
-            button = kNextAya + 1;
-            break;
-        case Qt::Key_PageDown:
-            button = kNextAya + 4;
-            break;
-        case Qt::Key_PageUp:
-            button = kNextAya + 5;
-            break;
-        case Qt::Key_Home:
-            Core->FirstAya();
+            Panel->ClickButton(Panel->ButtonEnabled(kPlay) ? kPlay : kPause);
             return true;
         case Qt::Key_Up:
         case Qt::Key_Down:
@@ -154,8 +139,6 @@ bool Tfrm_quran::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
         default:
             return SkinScreen::KeyPressed(key, modifiers);
     }
-    Panel->ClickButton(button);
-    return true;
 }
 
 void Tfrm_quran::OpenSuraIndex() {

@@ -156,30 +156,9 @@ void Tfrm_tafseer::OpenSuraIndex() {
 }
 
 bool Tfrm_tafseer::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    int button = 0;
-    switch (key) {
-        case Qt::Key_Space:
-            if (Core->mci1->isOpen()) Core->mci1->Pause();
-            return true;
-        case Qt::Key_Left:
-            button = kNextAya;
-            break;
-        case Qt::Key_Right:
-            button = kNextAya + 1;
-            break;
-        case Qt::Key_PageDown:
-            button = kNextAya + 4;
-            break;
-        case Qt::Key_PageUp:
-            button = kNextAya + 5;
-            break;
-        case Qt::Key_Home:
-            Core->FirstAya();
-            return true;
-        default:
-            return SkinScreen::KeyPressed(key, modifiers);
-    }
-    ClickButton(button);
+    if (Core->StepKey(*this, kNextAya, key)) return true;
+    if (key != Qt::Key_Space) return SkinScreen::KeyPressed(key, modifiers);
+    if (Core->mci1->isOpen()) Core->mci1->Pause();
     return true;
 }
 

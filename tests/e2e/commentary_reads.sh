@@ -39,34 +39,13 @@ xdotool click 1
 page_x=$((112 + 400 + 49)) page_y=$((84 + 38 + 33))
 page="280x437+$page_x+$page_y"
 text="286x370+$((112 + 18 + 50))+$((84 + 38 + 70))"
-marks() {
-  convert "$shot" -crop "$page" +repage -fuzz 40% \
-    -fill black +opaque red -fill white -opaque red "$work/mask.png"
-  local count box
-  count=$(convert "$work/mask.png" -format '%[fx:round(mean*w*h)]' info:)
-  box=$(convert "$work/mask.png" -format '%@' info:)
-  echo "$box $count"
-}
 # Dark pixels (letters) in the text box.
 letters() {
   convert "$shot" -crop "$text" +repage -threshold 40% -negate \
     -format '%[fx:round(mean*w*h)]' info:
 }
 
-seen=()
-for i in $(seq 100); do
-  sleep 0.3
-  alive
-  shoot || continue
-  read -r box count < <(marks)
-  [ "$count" -gt 30 ] || continue
-  if [ ${#seen[@]} -eq 0 ] || [ "${seen[-1]%% *}" != "$box" ]; then
-    seen+=("$box $count")
-    echo "marks at $box ($count red pixels) at poll $i"
-  fi
-  [ ${#seen[@]} -ge 2 ] && break
-done
-[ ${#seen[@]} -ge 2 ] || fail "the red marks did not follow the recitation (seen: ${seen[*]:-none})"
+follow_marks 2
 [ "$(letters)" -gt 200 ] || fail "no commentary text is shown"
 
 # A click on aya 7 moves the marks over the point clicked.

@@ -156,3 +156,34 @@ button() {
   local size; size=$(identify -format '%w %h' "$(find "$1" -ipath "*/buttons/up/$nn.jpg" | head -n1)")
   echo "$((10#$(echo "${value:0:3}" | tr -d ' '))) $((10#$(echo "${value:5:3}" | tr -d ' '))) $size"
 }
+
+# Bounding box and count of the marked (red) pixels of the page in region
+# $page of the last screenshot: "WxH+X+Y N".
+marks() {
+  convert "$shot" -crop "$page" +repage -fuzz 40% \
+    -fill black +opaque red -fill white -opaque red "$work/mask.png"
+  local count box
+  count=$(convert "$work/mask.png" -format '%[fx:round(mean*w*h)]' info:)
+  box=$(convert "$work/mask.png" -format '%@' info:)
+  echo "$box $count"
+}
+
+# Waits until the marks have stood at N different places in turn (the
+# recitation moving on), up to 30 s.
+follow_marks() {
+  local want=$1 i box count
+  seen=()
+  for i in $(seq 100); do
+    sleep 0.3
+    alive
+    shoot || continue
+    read -r box count < <(marks)
+    [ "$count" -gt 30 ] || continue
+    if [ ${#seen[@]} -eq 0 ] || [ "${seen[-1]%% *}" != "$box" ]; then
+      seen+=("$box $count")
+      echo "marks at $box ($count red pixels) at poll $i"
+    fi
+    [ ${#seen[@]} -ge "$want" ] && return 0
+  done
+  fail "the red marks did not follow the recitation (seen: ${seen[*]:-none})"
+}

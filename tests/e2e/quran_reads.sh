@@ -17,31 +17,9 @@ click_at "$bx" "$by"
 # The page picture lies at 49,33 in the page panel at 256,70 of the 800 by
 # 600 viewer, which is centred in the 1024 by 768 display.
 page="280x437+$((112 + 256 + 49))+$((84 + 70 + 33))"
-# Bounding box and count of the marked (red) pixels on the page: "WxH+X+Y N".
-marks() {
-  convert "$shot" -crop "$page" +repage -fuzz 40% \
-    -fill black +opaque red -fill white -opaque red "$work/mask.png"
-  local count box
-  count=$(convert "$work/mask.png" -format '%[fx:round(mean*w*h)]' info:)
-  box=$(convert "$work/mask.png" -format '%@' info:)
-  echo "$box $count"
-}
 
 # Three different marks in turn: aya 1, then 2 and 3 after each aya's end.
-seen=()
-for i in $(seq 100); do
-  sleep 0.3
-  alive
-  shoot || continue
-  read -r box count < <(marks)
-  [ "$count" -gt 30 ] || continue
-  if [ ${#seen[@]} -eq 0 ] || [ "${seen[-1]%% *}" != "$box" ]; then
-    seen+=("$box $count")
-    echo "marks at $box ($count red pixels) at poll $i"
-  fi
-  [ ${#seen[@]} -ge 3 ] && break
-done
-[ ${#seen[@]} -ge 3 ] || fail "the red marks did not move on twice (seen: ${seen[*]:-none})"
+follow_marks 3
 if grep -q "^ZAFIREL:" "$work/app.log"; then fail "an error box was shown"; fi
 echo "the marks followed the recitation"
 
