@@ -1,9 +1,9 @@
 #include "devotional/unt_fourty.h"
 
-#include <QKeyEvent>
 #include <QListWidget>
 
 #include "components/shaped_button.h"
+#include "devotional/title_list.h"
 #include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/media.h"
@@ -25,32 +25,6 @@ QFont boldFont(const QString& family, int pixels) {
     font.setBold(true);
     return font;
 }
-
-/// The entry list: a click on an item or Enter on the current one chooses
-/// it; the arrow keys only move the selection.
-class EntryList : public QListWidget {
-  public:
-    explicit EntryList(QWidget* parent) : QListWidget(parent) {
-        connect(this, &QListWidget::itemClicked, this, [this] { choose(); });
-    }
-    std::function<void()> onChoose;
-
-  protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) {
-            QListWidget::keyPressEvent(e);
-            return;
-        }
-        if (currentItem()) currentItem()->setSelected(true);
-        choose();
-        e->accept();
-    }
-
-  private:
-    void choose() {
-        if (onChoose) platform::guarded(onChoose);
-    }
-};
 
 /// A language button: a yellow oval with a red second colour and a blue caption.
 TShapedButton* languageButton(QWidget* parent, const char* name, const QString& caption, int left) {
@@ -77,24 +51,12 @@ TShapedButton* languageButton(QWidget* parent, const char* name, const QString& 
 
 }  // namespace
 
-Tfrm_fourty::Tfrm_fourty(QWidget* parent) : SkinScreen(parent) {
+Tfrm_fourty::Tfrm_fourty(QWidget* parent) : ReadingScreen(parent) {
     CloseButton = 5;
     TabReachesButtons();
 
-    auto* list = new EntryList(this);
-    list->setObjectName("list1");
-    list->setGeometry(522, 90, 189, 432);
-    list->setFrameShape(QFrame::NoFrame);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setFont(boldFont("Arabic Transparent", 16));  // 12 points
-    QPalette colours = list->palette();
-    colours.setColor(QPalette::Base, platform::RichTextBox::windowsColor(kPaneColour));
-    colours.setColor(QPalette::Text, Qt::blue);
-    list->setPalette(colours);
-    list->onChoose = [this] { list1Click(); };
-    list1 = list;
+    list1 = new TitleList(this);
+    list1->onChoose = [this] { list1Click(); };
     FillList();
 
     richtext = new platform::RichTextBox(this, "richtext");
@@ -118,22 +80,13 @@ Tfrm_fourty::Tfrm_fourty(QWidget* parent) : SkinScreen(parent) {
     mci1 = new platform::MediaPlayer(this);
     Timer1 = new platform::Timer(this, 100, true);
     Timer1->onTimer = [this] { Timer1Timer(); };
-    Stars = std::make_unique<StarTwinkle>(this);
 }
 
 Tfrm_fourty::~Tfrm_fourty() = default;
 
 void Tfrm_fourty::formCreate() {
-    SavedLanguageIndex = LanguageIndex;
-    LanguageIndex = 1;
-    SetSkinFolder("fourty");
-    PlaceBackground(800, 600);
-    BuildButtons(true);
-    FocusedButton = 0;
-    for (int n : {1, 2, 3, 4, 8})
-        if (ImageButton* b = Button(n)) b->hide();
-    Stars->StarPlacement(StarLayout::Devotional);
-    Stars->Start();
+    BuildSkin("fourty", {1, 2, 3, 4, 8});
+    StartStars();
 }
 
 QString Tfrm_fourty::EntryLabel(int language, int n) {
@@ -159,11 +112,11 @@ void Tfrm_fourty::Timer1Timer() {
 }
 
 void Tfrm_fourty::list1Click() {
-    const QList<QListWidgetItem*> selected = list1->selectedItems();
-    if (selected.isEmpty()) return;
+    const int entry = list1->SelectedEntry();
+    if (entry == 0) return;
     // The user's choice stands: the start-up must not replace it.
     Timer1->setEnabled(false);
-    ShowEntry(list1->row(selected.first()) + 1);
+    ShowEntry(entry);
 }
 
 void Tfrm_fourty::ChooseLanguage(int language) {
@@ -189,9 +142,7 @@ void Tfrm_fourty::ButtonClick(int n) {
     switch (n) {
         case 5:
             mci1->Close();
-            closeForm();
-            if (SavedLanguageIndex != 1) LanguageIndex = SavedLanguageIndex;
-            ShowMainMenu();
+            BackToMenu();
             break;
         case 6:
             if (ShownEntry != 0)

@@ -8,10 +8,9 @@
 #include <QString>
 #include <memory>
 
-#include "skin/skin_screen.h"
-#include "skin/star_twinkle.h"
+#include "devotional/reading_screen.h"
+#include "devotional/title_list.h"
 
-class QListWidget;
 class TShapedButton;
 namespace platform {
 class MediaPlayer;
@@ -19,7 +18,7 @@ class RichTextBox;
 class Timer;
 }  // namespace platform
 
-class Tfrm_fourty : public SkinScreen {
+class Tfrm_fourty : public ReadingScreen {
     Q_OBJECT
   public:
     /// The number of entries, in both languages.
@@ -52,19 +51,16 @@ class Tfrm_fourty : public SkinScreen {
     /// The label of entry n in a content language ("Hadith number 7").
     static QString EntryLabel(int language, int n);
 
-    /// The interface language when the screen was created.
-    int SavedLanguageIndex = 0;
     int ContentLanguage = kArabic;
     /// The entry whose text richtext shows; 0 when it shows none.
     int ShownEntry = 0;
 
-    QListWidget* list1;
+    TitleList* list1;
     platform::RichTextBox* richtext;
     TShapedButton* ShapedButton1;
     TShapedButton* ShapedButton2;
     platform::MediaPlayer* mci1;
     platform::Timer* Timer1;
-    std::unique_ptr<StarTwinkle> Stars;
 
   protected:
     void ButtonClick(int n) override;
