@@ -1,4 +1,4 @@
-// A fixture for the remembrances, occasions and recitation rules: the sample
+// A fixture for the devotional reading screens: the sample
 // disc seen through a disc of links that a test may change, the sections
 // registered, and the errors counted at the end.
 #pragma once
