@@ -20,14 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (decodeStringRegion(encodeStringRegion(*region)) != region) std::abort();
 
     // The shape a 64 by 48 bkUser button makes of it, turned a little.
-    ShapeSpec spec;
-    spec.kind = bkUser;
-    spec.width = 64;
-    spec.height = 48;
-    spec.userRegion = *region;
-    const Outlines outline = turned(shapeOutlines(spec), 64, 48, 300);
+    ShapeParams params;
+    params.kind = bkUser;
+    params.width = 64;
+    params.height = 48;
+    params.userRegion = *region;
+    const Outlines outline = turned(shapeOutlines(params), 64, 48, 300);
     const Regions r =
-        buildRegions(outline, turnedSize(64, 48, 300), 3, thickness(spec), true, true);
+        buildRegions(outline, turnedSize(64, 48, 300), 3, thickness(params), true, true);
     if (r.mask.size() != turnedSize(64, 48, 300)) std::abort();
     return 0;
 }

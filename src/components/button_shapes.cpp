@@ -146,7 +146,7 @@ std::optional<int> arcHeight(int width, double arcAngle, double radiusRatio) {
     return int(std::clamp(std::round(h), 0.0, double(MaxSize)));
 }
 
-Outlines shapeOutlines(const ShapeSpec& s) {
+Outlines shapeOutlines(const ShapeParams& s) {
     const int w = std::clamp(s.width, 0, MaxSize), h = std::clamp(s.height, 0, MaxSize);
     const int depth = std::clamp(s.depth, 0, MaxSize);
     const int peaks = std::clamp(s.peaks, 3, MaxPeaks);
@@ -414,7 +414,7 @@ std::vector<QPoint> framePixels(const QImage& mask) {
     return frame;
 }
 
-int thickness(const ShapeSpec& s) {
+int thickness(const ShapeParams& s) {
     const int side = std::min(s.width, s.height);
     const double ratio = std::clamp(s.radiusRatio, 0.0, 1.0);
     if (s.kind == bkDonut) return int(side / 2 * (1 - ratio));

@@ -74,7 +74,7 @@ struct Outline {
 using Outlines = std::vector<Outline>;
 
 /// What a shape is built from.
-struct ShapeSpec {
+struct ShapeParams {
     TShapeKind kind = bkRect;
     int width = 0, height = 0, depth = 2, peaks = 6;
     double radiusRatio = 0.5, arcAngle = 2.0943951023932;
@@ -88,7 +88,7 @@ std::optional<int> arcHeight(int width, double arcAngle, double radiusRatio);
 
 /// The outline polygons of the unturned shape, in (0..width, 0..height),
 /// normalised. Degenerate sizes give fewer polygons or none.
-Outlines shapeOutlines(const ShapeSpec& spec);
+Outlines shapeOutlines(const ShapeParams& params);
 
 /// The boundary polygons of a region (outer outlines and holes), normalised.
 Outlines regionOutlines(const QRegion& region);
@@ -148,7 +148,7 @@ struct Regions {
 
 /// How thick the material of a shape is: its shorter side, the width of
 /// the ring of bkDonut and bkArc.
-int thickness(const ShapeSpec& spec);
+int thickness(const ShapeParams& params);
 
 /// Builds the regions of `outlines` (turned, in a picture of `size`). The
 /// band width `depth` is limited to a quarter of the `material` thickness so

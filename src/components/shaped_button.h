@@ -259,7 +259,7 @@ class TShapedButton : public QPushButton {
     QPointF pivot() const;
     ButtonPaint::FaceState faceState() const;
 
-    ButtonShapes::ShapeSpec shape_;
+    ButtonShapes::ShapeParams shape_;
     ButtonPaint::FaceLook look_;
     ButtonShapes::Regions regions_;
     int angle_ = 0;

@@ -56,14 +56,15 @@ void TShapedButton::reshape() {
         if (auto h = arcHeight(shape_.width, shape_.arcAngle, shape_.radiusRatio))
             shape_.height = *h;
     }
-    ShapeSpec spec = shape_;
-    if (spec.kind == bkUser)
-        spec.userRegion =
+    ShapeParams params = shape_;
+    if (params.kind == bkUser)
+        params.userRegion =
             userRegion_ ? *userRegion_ : decodeStringRegion(stringRegion_).value_or(QRegion());
-    const int w = spec.width, h = spec.height;
+    const int w = params.width, h = params.height;
     const bool border = look_.kind3D == dk3dBorder || look_.kind3D == dk3dBorderFlatten;
-    regions_ = buildRegions(turned(shapeOutlines(spec), w, h, angle_), turnedSize(w, h, angle_),
-                            spec.depth, thickness(spec), border, spec.kind != bkUser || userAuto_);
+    regions_ =
+        buildRegions(turned(shapeOutlines(params), w, h, angle_), turnedSize(w, h, angle_),
+                     params.depth, thickness(params), border, params.kind != bkUser || userAuto_);
     // An empty mask would show the whole rectangle: one outside it shows nothing.
     setMask(regions_.window.isEmpty() ? QRegion(-1, -1, 1, 1) : regions_.window);
     placedAt_.reset();

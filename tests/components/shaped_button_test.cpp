@@ -22,13 +22,13 @@ using namespace ButtonPaint;
 
 /// The face of a plain w by h shape of `kind` drawn in colour `face`.
 static QImage face(TShapeKind kind, int w, int h, int depth, QColor color, FaceState state = {}) {
-    ShapeSpec spec;
-    spec.kind = kind;
-    spec.width = w;
-    spec.height = h;
-    spec.depth = depth;
+    ShapeParams params;
+    params.kind = kind;
+    params.width = w;
+    params.height = h;
+    params.depth = depth;
     const Regions regions =
-        buildRegions(shapeOutlines(spec), {w, h}, depth, thickness(spec), false, true);
+        buildRegions(shapeOutlines(params), {w, h}, depth, thickness(params), false, true);
     FaceLook look;
     look.color = color;
     look.depth = depth;
@@ -105,21 +105,21 @@ TEST(ButtonShapes, EveryKindStaysInItsBoxAtAnySize) {
         for (auto [w, h, depth, ratio, arc] :
              {std::tuple(0, 0, 2, 0.5, 2.0), std::tuple(3, 2, 2, 0.0, 6.3),
               std::tuple(2, 300, 9, 0.5, 0.2), std::tuple(97, 41, 400, 1.0, 3.2)}) {
-            ShapeSpec spec;
-            spec.kind = TShapeKind(kind);
-            spec.width = w;
-            spec.height = kind == bkArc ? arcHeight(w, arc, ratio).value_or(h) : h;
-            spec.depth = depth;
-            spec.peaks = 3;
-            spec.radiusRatio = ratio;
-            spec.arcAngle = arc;
-            const Outlines o = shapeOutlines(spec);
+            ShapeParams params;
+            params.kind = TShapeKind(kind);
+            params.width = w;
+            params.height = kind == bkArc ? arcHeight(w, arc, ratio).value_or(h) : h;
+            params.depth = depth;
+            params.peaks = 3;
+            params.radiusRatio = ratio;
+            params.arcAngle = arc;
+            const Outlines o = shapeOutlines(params);
             const QRectF box = pathOf(o).boundingRect();
-            EXPECT_TRUE(box.isEmpty() || QRectF(-0.5, -0.5, w + 1, spec.height + 1).contains(box))
+            EXPECT_TRUE(box.isEmpty() || QRectF(-0.5, -0.5, w + 1, params.height + 1).contains(box))
                 << kind << " " << w << "x" << h;
-            const QSize size = turnedSize(w, spec.height, 450);
-            const Regions r = buildRegions(turned(o, w, spec.height, 450), size, depth,
-                                           thickness(spec), true, true);
+            const QSize size = turnedSize(w, params.height, 450);
+            const Regions r = buildRegions(turned(o, w, params.height, 450), size, depth,
+                                           thickness(params), true, true);
             EXPECT_EQ(r.mask.size(), size);
         }
     }

@@ -9,8 +9,8 @@ namespace disc {
 
 namespace {
 
-const std::vector<std::vector<TagweedPageSpec>>& rules() {
-    static const std::vector<std::vector<TagweedPageSpec>> all = {
+const std::vector<std::vector<TagweedPage>>& rules() {
+    static const std::vector<std::vector<TagweedPage>> all = {
         // 1 the still mim
         {{2,
           "للميم الساكنة ثلاثة أحكام: الإخفاء الشفوي إذا وليها حرف الباء، والإدغام الشفوي إذا "
@@ -119,23 +119,23 @@ void put32(std::string& out, uint32_t v) {
 
 }  // namespace
 
-const std::vector<TagweedPageSpec>& tagweedPages(int rule) {
+const std::vector<TagweedPage>& tagweedPages(int rule) {
     return rules().at(static_cast<size_t>(rule - 1));
 }
 
 std::string tagweedPageText(int rule, int page) {
-    const std::vector<TagweedPageSpec>& pages = tagweedPages(rule);
-    const TagweedPageSpec& spec = pages.at(static_cast<size_t>(page - 1));
-    QString text = QString::fromUtf8(spec.text);
+    const std::vector<TagweedPage>& pages = tagweedPages(rule);
+    const TagweedPage& entry = pages.at(static_cast<size_t>(page - 1));
+    QString text = QString::fromUtf8(entry.text);
     text += QString::fromUtf8("\n\nالصفحة %1 من %2 - الأمثلة: %3")
                 .arg(page)
                 .arg(pages.size())
-                .arg(spec.examples);
+                .arg(entry.examples);
     text += QString("\nRule %1, page %2 of %3: %4 recited examples")
                 .arg(rule)
                 .arg(page)
                 .arg(pages.size())
-                .arg(spec.examples);
+                .arg(entry.examples);
     text.replace("\n", "\r\n");
     return encodeExactly(text, 1256, "rule " + std::to_string(rule));
 }

@@ -7,13 +7,13 @@
 
 namespace disc {
 
-struct TagweedPageSpec {
+struct TagweedPage {
     int examples;      ///< recited examples of the page, 0..8
     const char* text;  ///< the explanation, Arabic, UTF-8
 };
 
 /// The pages of rule r (1..23), in order.
-const std::vector<TagweedPageSpec>& tagweedPages(int rule);
+const std::vector<TagweedPage>& tagweedPages(int rule);
 
 /// The page text as the file holds it: the explanation, then a line saying
 /// which rule and page it is and how many examples it has, in code page 1256
