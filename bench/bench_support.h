@@ -46,26 +46,36 @@ inline void waitForTransition(TPictureShow* show, double& cpu, double& wall) {
     wall += static_cast<double>(t.nsecsElapsed()) / 1e9;
 }
 
-/// The main program of a benchmark on the sample disc: the application (on
-/// the offscreen platform without a display), the recorded error box, the
-/// disc on drive D, a drive C of its own, language 1; `setUp` runs before the
+/// The main program of a benchmark: the application (on the offscreen
+/// platform without a display, without sound unless ZAFIREL_AUDIO says so),
+/// numbers in the C locale, the recorded error box; `setUp` runs before the
 /// benchmarks.
-inline int runOnSampleDisc(int argc, char** argv, const std::function<void()>& setUp = {}) {
-    if (!std::getenv("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
+inline int runBenchmarks(int argc, char** argv, const std::function<void()>& setUp = {}) {
+    if (!std::getenv("ZAFIREL_AUDIO")) ::setenv("ZAFIREL_AUDIO", "null", 1);
+    if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     platform::ErrorBox::setRecording(true);
-    platform::clearDrives();
-    platform::setProgramDrive('D');
-    platform::setDrive('D', TestDiscFolder());
-    const std::string c = "/tmp/zafirel-bench-c";
-    std::filesystem::create_directories(c);
-    platform::setDrive('C', c);
-    BuildDiscFolders();
-    LanguageIndex = 1;
     if (setUp) setUp();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+/// The same on the sample disc: the disc on drive D, a drive C of its own,
+/// language 1.
+inline int runOnSampleDisc(int argc, char** argv, const std::function<void()>& setUp = {}) {
+    return runBenchmarks(argc, argv, [&] {
+        platform::clearDrives();
+        platform::setProgramDrive('D');
+        platform::setDrive('D', TestDiscFolder());
+        const std::string c = "/tmp/zafirel-bench-c";
+        std::filesystem::create_directories(c);
+        platform::setDrive('C', c);
+        BuildDiscFolders();
+        LanguageIndex = 1;
+        if (setUp) setUp();
+    });
 }

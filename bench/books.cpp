@@ -19,7 +19,6 @@
 //                         drawn with the words marked (target: under 30 ms)
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -45,6 +44,7 @@
 #include "platform/richtext.h"
 #include "quran/indexed_text_file.h"
 #include "shell/globals.h"
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -341,10 +341,5 @@ BENCHMARK(BM_ShowTopic)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -5,7 +5,6 @@
 // reader the switch to another commentary by a button of the language screen.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <filesystem>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@
 #include "shell/sections.h"
 #include "support/screen_test.h"
 #include "support/sim_device.h"
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -131,10 +131,5 @@ BENCHMARK(BM_CommentarySwitch)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -9,12 +9,12 @@
 //                     core the process used meanwhile (target: under 5 %)
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <ctime>
 
 #include "components/shaped_button.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -109,10 +109,5 @@ BENCHMARK(BM_Rotating)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisec
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -8,7 +8,6 @@
 //                     frames), wall time (target: within 1.3 s)
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -21,6 +20,7 @@
 #include "components/picture_show.h"
 #include "components/transition_effects.h"
 #include "platform/clock.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -152,10 +152,5 @@ BENCHMARK(BM_Transition)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

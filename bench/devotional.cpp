@@ -10,7 +10,6 @@
 //   media device; the growth of resident memory and the threads left running.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <unistd.h>

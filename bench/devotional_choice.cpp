@@ -5,15 +5,12 @@
 // own start latency: from the play command to the position moving.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
-#include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -30,6 +27,7 @@
 #include "support/screen_test.h"
 #include "support/sim_device.h"
 #include "bench_disc.h"
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -113,13 +111,5 @@ BENCHMARK(BM_ChooseOccasion)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("ZAFIREL_AUDIO")) ::setenv("ZAFIREL_AUDIO", "null", 1);
-    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    platform::ErrorBox::setRecording(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

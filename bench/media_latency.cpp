@@ -4,17 +4,15 @@
 // opening a file costs (every aya reopens its recording).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/mpv_device.h"
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -127,12 +125,5 @@ BENCHMARK(BM_FirstOpenAndRelease)->Unit(benchmark::kMillisecond)->Iterations(10)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("ZAFIREL_AUDIO")) ::setenv("ZAFIREL_AUDIO", "null", 1);
-    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -19,7 +19,6 @@
 // lengths spread like the Quran's (10 to 1200 bytes, 110 on average).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -264,10 +263,5 @@ BENCHMARK(BM_PhotoShowCpu)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRea
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -8,14 +8,11 @@
 //   the same viewer with the recitation paused.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
-#include <clocale>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <sys/resource.h>
@@ -31,6 +28,7 @@
 #include "shell/sections.h"
 #include "support/screen_test.h"
 #include "bench_disc.h"
+#include "bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -191,13 +189,5 @@ BENCHMARK(BM_CpuPaused)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("ZAFIREL_AUDIO")) ::setenv("ZAFIREL_AUDIO", "null", 1);
-    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    platform::ErrorBox::setRecording(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
