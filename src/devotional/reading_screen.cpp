@@ -1,5 +1,6 @@
 #include "devotional/reading_screen.h"
 
+#include "platform/richtext.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 
@@ -28,4 +29,17 @@ void ReadingScreen::BackToMenu() {
     closeForm();
     LanguageIndex = SavedLanguageIndex;
     ShowMainMenu();
+}
+
+platform::RichTextBox* ReadingScreen::MakeTextPane() {
+    constexpr uint32_t kPaneColour = 12113882;  // red 218, green 215, blue 184
+    auto* pane = new platform::RichTextBox(this, "richtext");
+    pane->setGeometry(139, 115, 315, 400);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setRightToLeft(false);
+    pane->setDefaultAlignment(Qt::AlignHCenter);
+    pane->setBackgroundColor(kPaneColour);
+    pane->setDefaultFont("Simplified Arabic", 16);
+    pane->setFocusPolicy(Qt::TabFocus);
+    return pane;
 }

@@ -1,4 +1,4 @@
-// What the remembrances, the occasions of revelation and the recitation
+// What the remembrances, the forty hadith, the occasions and the recitation
 // rules have in common: they always show the language-1 skin, giving the
 // interface language back when they leave, and they carry the stars.
 #pragma once
@@ -9,6 +9,10 @@
 
 #include "skin/skin_screen.h"
 #include "skin/star_twinkle.h"
+
+namespace platform {
+class RichTextBox;
+}
 
 class ReadingScreen : public SkinScreen {
     Q_OBJECT
@@ -30,4 +34,7 @@ class ReadingScreen : public SkinScreen {
     /// Closes the screen, gives the interface language back and opens a new
     /// main menu.
     void BackToMenu();
+    /// The pale text pane beside the list: centred text in 16-point Simplified
+    /// Arabic, scrolled by the keyboard once Tab reaches it.
+    platform::RichTextBox* MakeTextPane();
 };

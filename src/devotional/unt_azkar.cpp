@@ -13,7 +13,6 @@ QPointer<Tfrm_azkar> frm_azkar;
 
 namespace {
 constexpr int kRemembranceCount = 91;
-constexpr uint32_t kPaneColour = 12113882;
 }  // namespace
 
 Tfrm_azkar::Tfrm_azkar(QWidget* parent) : ReadingScreen(parent) {
@@ -22,15 +21,7 @@ Tfrm_azkar::Tfrm_azkar(QWidget* parent) : ReadingScreen(parent) {
     list1 = new TitleList(this);
     list1->onChoose = [this] { list1Click(); };
 
-    richtext = new platform::RichTextBox(this, "richtext");
-    richtext->setGeometry(139, 115, 315, 400);
-    richtext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    richtext->setRightToLeft(false);
-    richtext->setDefaultAlignment(Qt::AlignHCenter);
-    richtext->setBackgroundColor(kPaneColour);
-    richtext->setDefaultFont("Simplified Arabic", 16);
-    // Reached by Tab so that a long text can be scrolled from the keyboard.
-    richtext->setFocusPolicy(Qt::TabFocus);
+    richtext = MakeTextPane();
     setTabOrder(list1, richtext);
     FirstFocus = list1;
 

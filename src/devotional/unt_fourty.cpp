@@ -16,7 +16,6 @@ QPointer<Tfrm_fourty> frm_fourty;
 
 namespace {
 
-constexpr uint32_t kPaneColour = 12113882;  // red 218, green 215, blue 184
 constexpr int kItemHeight = 19;
 
 QFont boldFont(const QString& family, int pixels) {
@@ -59,21 +58,15 @@ Tfrm_fourty::Tfrm_fourty(QWidget* parent) : ReadingScreen(parent) {
     list1->onChoose = [this] { list1Click(); };
     FillList();
 
-    richtext = new platform::RichTextBox(this, "richtext");
-    richtext->setGeometry(139, 115, 315, 400);
-    richtext->setFocusPolicy(Qt::ClickFocus);
-    richtext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    richtext->setBackgroundColor(kPaneColour);
-    richtext->setDefaultFont("Simplified Arabic", 16);
+    richtext = MakeTextPane();
     richtext->setFont(boldFont("Simplified Arabic", 16));
-    richtext->setRightToLeft(false);
-    richtext->setDefaultAlignment(Qt::AlignHCenter);
 
     ShapedButton1 = languageButton(this, "ShapedButton1", QString::fromUtf8("عربي"), 180);
     ShapedButton1->OnClick = [this] { ShapedButton1Click(); };
     ShapedButton2 = languageButton(this, "ShapedButton2", "English", 300);
     ShapedButton2->OnClick = [this] { ShapedButton2Click(); };
-    setTabOrder(list1, ShapedButton1);
+    setTabOrder(list1, richtext);
+    setTabOrder(richtext, ShapedButton1);
     setTabOrder(ShapedButton1, ShapedButton2);
     FirstFocus = list1;
 
