@@ -87,7 +87,6 @@ TEST_F(DiscFileTest, JpegRoundTrip) {
     ASSERT_EQ(image.size(), QSize(40, 24));
     EXPECT_TRUE(near(image.pixelColor(5, 12), QColor(200, 30, 40)));
     EXPECT_TRUE(near(image.pixelColor(35, 12), QColor(20, 40, 220)));
-    EXPECT_THROW(platform::loadJpeg("D:\\graphic\\missing.jpg"), PlatformError);
 }
 
 TEST_F(DiscFileTest, BrokenJpegsRaiseInsteadOfEndingTheProgram) {
