@@ -47,14 +47,12 @@ TEST_F(FourtyScreenTest, ArabicAtStartThenEnglishAndTheInterfaceLanguageComesBac
     LanguageIndex = 3;
     Tfrm_fourty* screen = Open();
     ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->ButtonFolder, GraphicDir + "fourty\\1\\");
     Advance(100);
     EXPECT_TRUE(Shows(screen, 1, "Arabic"));
     EXPECT_EQ(Recording(), "1/1");
 
     Click(screen->ShapedButton2);
     ASSERT_EQ(screen->list1->count(), 42);
-    EXPECT_EQ(screen->list1->item(6)->text(), "Hadith number 7");
     EXPECT_EQ(screen->list1->layoutDirection(), Qt::LeftToRight);
     EXPECT_TRUE(Shows(screen, 1, "English"));
     EXPECT_EQ(Recording(), "2/1");

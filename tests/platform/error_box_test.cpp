@@ -8,6 +8,12 @@
 
 namespace {
 
+void CloseBoxes() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w)) box->close();
+    platform::processPendingEvents();
+}
+
 int OpenBoxes() {
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -20,16 +26,11 @@ TEST(ErrorBoxTest, ARepeatedMessageOpensNoSecondBoxWhileTheFirstIsOpen) {
     for (int tick = 0; tick < 10; ++tick) platform::ErrorBox::show("Cannot open file \"a.jpg\".");
     platform::ErrorBox::show("Cannot open file \"b.jpg\".");
     EXPECT_EQ(OpenBoxes(), 2);
-
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w)) box->close();
-    platform::processPendingEvents();
+    CloseBoxes();
     EXPECT_EQ(OpenBoxes(), 0);
     platform::ErrorBox::show("Cannot open file \"a.jpg\".");
     EXPECT_EQ(OpenBoxes(), 1) << "once closed, the message can be shown again";
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w)) box->close();
-    platform::processPendingEvents();
+    CloseBoxes();
     platform::ErrorBox::setRecording(true);
 }
 

@@ -1,11 +1,8 @@
-// Media files made inside the media tests: WAV bytes built in code, other
-// files made by the ffmpeg program when it is installed.
+// Media files made inside the media tests: WAV bytes built in code.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace media_files {
@@ -27,15 +24,6 @@ inline std::string wav(int ms, int rate = 8000) {
     file += "data";
     put(file, data.size(), 4);
     return file + data;
-}
-
-/// Runs ffmpeg to make `out` from a sine tone of `seconds`; `args` are the
-/// output options. False when ffmpeg is missing or fails.
-inline bool ffmpeg(const std::filesystem::path& out, double seconds, const std::string& args) {
-    const std::string cmd =
-        "ffmpeg -hide_banner -loglevel error -y -f lavfi -i sine=frequency=440:duration=" +
-        std::to_string(seconds) + " " + args + " '" + out.string() + "'";
-    return std::system(cmd.c_str()) == 0 && std::filesystem::exists(out);
 }
 
 }  // namespace media_files

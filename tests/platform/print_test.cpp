@@ -1,7 +1,5 @@
-// Print and copy: the clipboard's plain text, and a print that has no printer
-// going to a PDF in the documents folder, with its text checked in the file.
-#include <QApplication>
-#include <QClipboard>
+// A print that has no printer goes to a PDF in the documents folder, with its
+// text checked in the file.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -46,12 +44,6 @@ class PrintTest : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST_F(PrintTest, CopyPutsTheTitleALineFeedAndTheText) {
-    platform::copyToClipboard(QString::fromUtf8("باب الصلاة"), "line one\nline two");
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QString::fromUtf8("باب الصلاة\nline one\nline two"));
-}
 
 TEST_F(PrintTest, WithoutAPrinterTheTextGoesToAPdfNamedAfterTheTitle) {
     const QString first = platform::printText("Chapter 1/2", "Prayer at dawn", false);
