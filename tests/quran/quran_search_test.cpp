@@ -51,12 +51,6 @@ class QuranSearchTest : public QuranTest {
         platform::processPendingEvents();
         return s;
     }
-    /// Types `word` into the box as keys, then presses Enter.
-    static void TypeAndEnter(QLineEdit* box, const QString& word) {
-        box->clear();
-        for (QChar c : word) Key(box, 0, QString(c));
-        Key(box, Qt::Key_Return, "\r");
-    }
 
     std::vector<std::vector<std::string>> suras = std::vector<std::vector<std::string>>(114);
 };

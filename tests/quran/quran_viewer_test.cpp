@@ -69,10 +69,12 @@ class QuranViewerTest : public QuranTest {
     void ExpectMarked(int sura, int aya) {
         const AyaLocation at = Where(sura, aya);
         const auto marks = viewer->panquran->VisibleMarks();
+        const QPoint page = viewer->panquran->imgpage->pos();
         ASSERT_EQ(marks.size(), at.segments.size());
         for (size_t i = 0; i < marks.size(); ++i) {
             const AyaSegment& s = at.segments[i];
-            EXPECT_EQ(marks[i]->geometry(), QRect(s.left + 49, s.top + 33, s.width, s.height));
+            EXPECT_EQ(marks[i]->geometry(),
+                      QRect(page + QPoint(s.left, s.top), QSize(s.width, s.height)));
         }
     }
     bool Enabled(int n) const { return frm_remote && frm_remote->ButtonEnabled(n); }

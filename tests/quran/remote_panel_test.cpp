@@ -21,12 +21,6 @@ class RemotePanelTest : public QuranTest {
         panel = frm_remote;
         ASSERT_NE(panel, nullptr);
     }
-    /// Types `digits` into an emptied field, then presses Enter.
-    static void Enter(QPlainTextEdit* field, const QString& digits) {
-        field->clear();
-        for (QChar c : digits) Key(field, c.unicode(), QString(c));
-        Key(field, Qt::Key_Return, "\r");
-    }
     /// "sura:aya page part" of the position, and of the fields when they differ.
     std::string Where() const {
         auto n = [](int v) { return QString::number(v); };
@@ -63,8 +57,8 @@ TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
     // The last aya of a sura leads only to the next sura: even an enabled
     // next-aya button does not step past the end (a display that failed
     // half-way leaves the buttons as they were).
-    Enter(panel->memosora, "1");
-    Enter(panel->Memoaya, "7");
+    TypeAndEnter(panel->memosora, "1");
+    TypeAndEnter(panel->Memoaya, "7");
     EXPECT_EQ(Where(), "1:7 1 1");
     ExpectEnabled({11, 12}, {10});
     panel->EnableButton(10, true);
@@ -73,7 +67,7 @@ TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
     Click(panel->Button(12));
     EXPECT_EQ(Where(), "2:1 2 1");
     ExpectEnabled({10, 12, 13}, {11});
-    Enter(panel->memopage, "604");
+    TypeAndEnter(panel->memopage, "604");
     EXPECT_EQ(CurrentPart, 30);
     ExpectEnabled({15, 17}, {14, 16});
 }
@@ -83,7 +77,7 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     const std::pair<QPlainTextEdit*, QString> outOfRange[] = {
         {panel->memosora, "0"}, {panel->memosora, "115"}, {panel->Memoaya, "8"}};
     for (const auto& [field, text] : outOfRange) {
-        Enter(field, text);
+        TypeAndEnter(field, text);
         EXPECT_EQ(Where(), "1:1 1 1") << text.toStdString();
     }
 
@@ -110,9 +104,9 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     EXPECT_EQ(Errors().back(), "'1x' is not a valid integer value");
     EXPECT_EQ(Where(), "3:1 50 3");
 
-    Enter(panel->memopart, "2");
+    TypeAndEnter(panel->memopart, "2");
     EXPECT_EQ(Where(), "2:142 22 2");
-    Enter(panel->memosora, "114");
+    TypeAndEnter(panel->memosora, "114");
     EXPECT_EQ(CurrentSura, 114);
     ExpectEnabled({13}, {12});
 }
