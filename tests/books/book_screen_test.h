@@ -1,4 +1,5 @@
-// A disc for the book screens: the six skins, every book of the hadith and
+// A disc for the book screens: the sample disc's skins, a main menu in
+// language 2, and book data of its own: every book of the hadith and
 // jurisprudence libraries with a few topics each (titles "كتاب <b>" and
 // "باب <t>", texts "نص <b> <t>"), words planted as on the sample disc, and
 // the translated book's 92 RTF topics with their titles.
@@ -6,7 +7,6 @@
 
 #include <QTextDocument>
 #include <QTextFragment>
-#include <cstdio>
 #include <memory>
 
 #include "book_disc.h"
@@ -17,9 +17,6 @@
 #include "support/disc_builder.h"
 #include "support/screen_test.h"
 
-inline std::string Cp1256(const QString& text) {
-    return platform::fromUnicode(text);
-}
 inline std::string Cp1256(const char* utf8) {
     return platform::fromUnicode(QString::fromUtf8(utf8));
 }
@@ -34,21 +31,7 @@ class BookScreenTest : public ScreenTest {
         ScreenTest::SetUp();
         ResetBookSearchStates();
         disc = std::make_unique<DiscBuilder>("books");
-        auto buttons = [](int count) {
-            std::vector<std::string> values;
-            for (int n = 1; n <= count; ++n) {
-                char value[16];
-                std::snprintf(value, sizeof value, "%03d, 560", 10 + (n - 1) * 55);
-                values.push_back(value);
-            }
-            return values;
-        };
-        for (const char* screen : {"hadith", "live"}) disc->skin(screen, 1, 800, 600, buttons(14));
-        disc->skin("fekh", 1, 800, 600, buttons(12));
         disc->skin("main", 2, 1024, 768, {});  // the menu a reader goes back to
-        for (const char* screen : {"hadiths", "fekhs", "lives"})
-            disc->skin(screen, 1, 800, 600, buttons(7));
-
         std::map<int, std::string> titles;
         for (BookMember m : {BookMember::Hadith, BookMember::Fekh})
             for (int b : MemberOf(m).offered) {
@@ -63,7 +46,7 @@ class BookScreenTest : public ScreenTest {
         topics[{70, 1}] = Cp1256("كهرمان في أوله");
         topics[{904, 2}] = Cp1256("فقه زبرجد");
         disc->write("data/bookst", bookdisc::NumberedFile(titles));
-        WriteCounts();
+        disc->write("data/booksc", bookdisc::CountFile(counts));
         for (const auto& [b, n] : counts) WriteBook(b);
 
         std::string ini = "[titles]\r\n";
@@ -95,12 +78,9 @@ class BookScreenTest : public ScreenTest {
                        ? planted->second
                        : Cp1256("نص ") + std::to_string(b) + " " + std::to_string(n);
         }
-        for (const auto& [n, title] : longTitles)
-            if (n.first == b) t[n.second] = title;
         disc->write("data/" + std::to_string(b) + "t", bookdisc::NumberedFile(t));
         disc->write("data/" + std::to_string(b) + "d", bookdisc::NumberedFile(d));
     }
-    void WriteCounts() { disc->write("data/booksc", bookdisc::CountFile(counts)); }
 
     /// The text of the box painted red, pieces joined by "|".
     static QString RedText(const QTextDocument* document) {
@@ -115,6 +95,5 @@ class BookScreenTest : public ScreenTest {
     std::unique_ptr<DiscBuilder> disc;
     std::map<int, int> counts;
     std::map<std::pair<int, int>, std::string> topics;
-    std::map<std::pair<int, int>, std::string> longTitles;
     size_t expectedErrors = 0;
 };

@@ -33,15 +33,4 @@ inline std::string FileOf(const std::vector<std::vector<std::string>>& suras) {
     return out;
 }
 
-/// An aya count file ("aya_count") for the same suras.
-inline std::string CountsOf(const std::vector<std::vector<std::string>>& suras) {
-    std::string out;
-    for (size_t s = 0; s < suras.size(); ++s) {
-        out += static_cast<char>(s + 1);
-        out += static_cast<char>(suras[s].size() & 0xFF);
-        out += static_cast<char>(suras[s].size() >> 8);
-    }
-    return out;
-}
-
 }  // namespace ayatext

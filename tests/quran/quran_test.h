@@ -1,7 +1,7 @@
 // What the screen tests of the Quran readers share: the number of error boxes
-// a test counts on, the page viewer opened as the hub opens it, the recitation
-// run to the end of an aya, and a disc of links to the sample disc that a test
-// may change.
+// a test counts on, the page viewer opened as the hub opens it, typing into a
+// field, the recitation run to the end of an aya, and a disc of links to the
+// sample disc that a test may change.
 #pragma once
 
 #include <memory>
@@ -27,6 +27,13 @@ class QuranTest : public ScreenTest {
         viewer->showAsChild(display.get());
         Advance(100);
         return viewer;
+    }
+    /// Types `text` into an emptied field as keys, then presses Enter.
+    template <class Field>
+    static void TypeAndEnter(Field* field, const QString& text) {
+        field->clear();
+        for (QChar c : text) Key(field, c.unicode(), QString(c));
+        Key(field, Qt::Key_Return, "\r");
     }
     /// Runs the recitation to the end of the aya being recited.
     void FinishAya(const ReaderCore& core) { Advance(core.AyaEndMs - core.mci1->Position() + 20); }

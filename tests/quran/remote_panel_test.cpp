@@ -21,12 +21,6 @@ class RemotePanelTest : public QuranTest {
         panel = frm_remote;
         ASSERT_NE(panel, nullptr);
     }
-    /// Types `digits` into an emptied field, then presses Enter.
-    static void Enter(QPlainTextEdit* field, const QString& digits) {
-        field->clear();
-        for (QChar c : digits) Key(field, c.unicode(), QString(c));
-        Key(field, Qt::Key_Return, "\r");
-    }
     /// "sura:aya page part" of the position, and of the fields when they differ.
     std::string Where() const {
         auto n = [](int v) { return QString::number(v); };
@@ -49,10 +43,8 @@ class RemotePanelTest : public QuranTest {
 }  // namespace
 
 TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
-    EXPECT_EQ(panel->parentWidget(), viewer);
-    // At 1:1 the backward buttons are disabled: drawn dimmed, deaf to the mouse.
+    // At 1:1 the backward buttons are disabled, deaf to the mouse.
     ExpectEnabled({10, 12, 14, 16}, {11, 13, 15, 17});
-    EXPECT_NE(panel->Button(11)->graphicsEffect(), nullptr);
     // button clicked, position after
     const std::pair<int, const char*> steps[] = {
         {11, "1:1 1 1"},    {10, "1:2 1 1"},    {14, "2:1 2 1"},   {15, "1:1 1 1"},
@@ -61,13 +53,12 @@ TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
         Click(panel->Button(button));
         EXPECT_EQ(Where(), where) << button;
     }
-    EXPECT_EQ(panel->Button(11)->graphicsEffect(), nullptr);
 
     // The last aya of a sura leads only to the next sura: even an enabled
     // next-aya button does not step past the end (a display that failed
     // half-way leaves the buttons as they were).
-    Enter(panel->memosora, "1");
-    Enter(panel->Memoaya, "7");
+    TypeAndEnter(panel->memosora, "1");
+    TypeAndEnter(panel->Memoaya, "7");
     EXPECT_EQ(Where(), "1:7 1 1");
     ExpectEnabled({11, 12}, {10});
     panel->EnableButton(10, true);
@@ -75,9 +66,8 @@ TEST_F(RemotePanelTest, StepsStopAtTheEndsOfTheirRanges) {
     EXPECT_EQ(CurrentAya, 7);
     Click(panel->Button(12));
     EXPECT_EQ(Where(), "2:1 2 1");
-    EXPECT_EQ(viewer->Core->ShownSuraTitle, 2);
     ExpectEnabled({10, 12, 13}, {11});
-    Enter(panel->memopage, "604");
+    TypeAndEnter(panel->memopage, "604");
     EXPECT_EQ(CurrentPart, 30);
     ExpectEnabled({15, 17}, {14, 16});
 }
@@ -87,7 +77,7 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     const std::pair<QPlainTextEdit*, QString> outOfRange[] = {
         {panel->memosora, "0"}, {panel->memosora, "115"}, {panel->Memoaya, "8"}};
     for (const auto& [field, text] : outOfRange) {
-        Enter(field, text);
+        TypeAndEnter(field, text);
         EXPECT_EQ(Where(), "1:1 1 1") << text.toStdString();
     }
 
@@ -114,9 +104,9 @@ TEST_F(RemotePanelTest, NumberFieldsJumpOnlyToNumbersInRange) {
     EXPECT_EQ(Errors().back(), "'1x' is not a valid integer value");
     EXPECT_EQ(Where(), "3:1 50 3");
 
-    Enter(panel->memopart, "2");
+    TypeAndEnter(panel->memopart, "2");
     EXPECT_EQ(Where(), "2:142 22 2");
-    Enter(panel->memosora, "114");
+    TypeAndEnter(panel->memosora, "114");
     EXPECT_EQ(CurrentSura, 114);
     ExpectEnabled({13}, {12});
 }
@@ -155,21 +145,17 @@ TEST_F(RemotePanelTest, RemarkButtonStoresEachAyaOnce) {
               "[remarks]\r\ncount=2\r\nsora1=1\r\naya1=1\r\nsora2=1\r\naya2=2\r\n");
 }
 
-TEST_F(RemotePanelTest, SearchButtonPausesAndPlayResumes) {
-    // The search screen closed without a choice leaves the recitation paused.
-    auto searchAndClose = [this] {
+TEST_F(RemotePanelTest, ASearchClosedWithoutAChoiceLeavesTheRecitationPausedUntilPlay) {
+    Advance(500);
+    ASSERT_FALSE(panel->ButtonEnabled(2));  // reciting
+    for (int i = 0; i < 2; ++i) {           // the second time while paused
         Click(panel->Button(1));
         ASSERT_TRUE(frm_qurans && frm_qurans->isModalForm());
         Click(frm_qurans->Button(2));
         platform::processPendingEvents();
-        EXPECT_FALSE(frm_qurans);
-    };
-    Advance(500);
-    ASSERT_FALSE(panel->ButtonEnabled(2));  // reciting
-    searchAndClose();
+    }
     ExpectEnabled({2}, {3, 4});
     const int paused = viewer->Core->mci1->Position();
-    searchAndClose();  // again while paused: the player stays paused
     Advance(1000);
     EXPECT_EQ(viewer->Core->mci1->Position(), paused);
 
