@@ -22,7 +22,7 @@ enum class Kw {
     SkipDest, FontTable, ColorTable, Font, Charset, FontCodePage, Red, Green, Blue, AnsiCodePage,
     DefaultFont, Bold, Italic, Underline, UnderlineNone, Size, Color, Plain, Pard, AlignLeft,
     AlignRight, AlignCenter, AlignJustify, RtlPar, LtrPar, Par, Line, Tab, UnicodeSkip, Unicode,
-    Binary, Char
+    Binary, Char, AssocBold, AssocItalic, Cell, Row, Break, FieldResult
 };
 
 // Destinations whose text is never shown.
@@ -30,9 +30,9 @@ constexpr std::string_view kHiddenDestinations[] = {
     "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
     "footerl", "footerr", "footerf", "footnote", "fldinst", "xe", "tc", "txe", "rxe", "bkmkstart",
     "bkmkend", "listtable", "listoverridetable", "rsidtbl", "generator", "themedata",
-    "colorschememapping", "latentstyles", "datastore", "xmlnsstbl", "filetbl", "revtbl",
+    "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "filetbl", "revtbl",
     "userprops", "nonshppict", "shpinst", "annotation", "atnid", "atnauthor", "private", "fchars",
-    "lchars", "pntext", "pntxta", "pntxtb", "listtext", "pgdsctbl"};
+    "lchars", "pntxta", "pntxtb", "pgdsctbl"};
 // clang-format on
 
 struct Keyword {
@@ -55,6 +55,8 @@ const std::unordered_map<std::string_view, Keyword>& keywords() {
             {"deff", {Kw::DefaultFont}},
             {"b", {Kw::Bold}},
             {"i", {Kw::Italic}},
+            {"ab", {Kw::AssocBold}},
+            {"ai", {Kw::AssocItalic}},
             {"ul", {Kw::Underline}},
             {"ulnone", {Kw::UnderlineNone}},
             {"fs", {Kw::Size}},
@@ -70,6 +72,14 @@ const std::unordered_map<std::string_view, Keyword>& keywords() {
             {"par", {Kw::Par}},
             {"line", {Kw::Line}},
             {"tab", {Kw::Tab}},
+            {"cell", {Kw::Cell}},
+            {"nestcell", {Kw::Cell}},
+            {"row", {Kw::Row}},
+            {"nestrow", {Kw::Row}},
+            {"sect", {Kw::Break}},
+            {"page", {Kw::Break}},
+            {"column", {Kw::Break}},
+            {"fldrslt", {Kw::FieldResult}},
             {"uc", {Kw::UnicodeSkip}},
             {"u", {Kw::Unicode}},
             {"bin", {Kw::Binary}},
@@ -95,12 +105,48 @@ struct Font {
     bool named = false;  // the name is complete
     int charset = -1;
     int codePage = 0;  // \cpgN; 0 when not given
+    enum class Symbols { None, Symbol, Wingdings } symbols = Symbols::None;
 };
+
+constexpr int kSymbolCharset = 2;
+
+// The Unicode character of a byte in a symbol font, for the marks word
+// processors put before list items; 0 for any other byte or font.
+char16_t symbolChar(const Font& f, unsigned char b) {
+    if (f.symbols == Font::Symbols::Wingdings) {
+        switch (b) {
+            case 0xA7:
+                return 0x25AA;  // small black square
+            case 0xD8:
+                return 0x27A2;  // arrowhead
+            case 0xFC:
+                return 0x2713;  // check mark
+            case 0x6E:
+                return 0x25A0;  // black square
+            case 0x71:
+                return 0x2751;  // shadowed square
+            case 0x76:
+                return 0x2756;  // diamond of four
+            default:
+                return 0;
+        }
+    }
+    if (f.symbols == Font::Symbols::Symbol) return b == 0xB7 ? char16_t(0x2022) : char16_t(0);
+    return 0;
+}
+
+// Arabic, Hebrew and their presentation forms: the characters \ab and \ai
+// make bold and italic.
+bool isRightToLeftChar(char16_t ch) {
+    return (ch >= 0x0590 && ch <= 0x08FF) || (ch >= 0xFB1D && ch <= 0xFDFF) ||
+           (ch >= 0xFE70 && ch <= 0xFEFF);
+}
 
 // Formatting that follows the group nesting.
 struct State {
     Dest dest = Dest::Text;
     bool bold = false, italic = false, underline = false;
+    bool assocBold = false, assocItalic = false;  // of right-to-left characters
     int halfPoints = 0;
     int color = -1;  // index into the colour table; -1 for automatic
     int font = -1;   // -1: the default font
@@ -155,8 +201,7 @@ class Parser {
                     break;
             }
         }
-        if (!para_.runs.empty() || para_.lines.size() > 1 || !para_.lines.front().empty())
-            endParagraph();
+        if (hasText()) endParagraph();
         return std::move(doc_);
     }
 
@@ -327,6 +372,12 @@ class Parser {
             case Kw::Italic:
                 st_.italic = on;
                 break;
+            case Kw::AssocBold:
+                st_.assocBold = on;
+                break;
+            case Kw::AssocItalic:
+                st_.assocItalic = on;
+                break;
             case Kw::Underline:
                 st_.underline = on;
                 break;
@@ -341,6 +392,7 @@ class Parser {
                 break;
             case Kw::Plain:
                 st_.bold = st_.italic = st_.underline = false;
+                st_.assocBold = st_.assocItalic = false;
                 st_.halfPoints = 0;
                 st_.color = -1;
                 st_.font = -1;
@@ -378,6 +430,23 @@ class Parser {
                 break;
             case Kw::Tab:
                 if (st_.dest == Dest::Text) addText(u'\t', "\t");
+                break;
+            case Kw::Cell:
+                // The next cell's text goes on a line of its own; empty cells
+                // at the start or end of a row give no lines.
+                if (st_.dest == Dest::Text) ++pendingCells_;
+                break;
+            case Kw::Row:
+            case Kw::Break:
+                // Writers put no \par after a row, nor before a section or
+                // page break that ends a paragraph.
+                if (st_.dest != Dest::Text) break;
+                if (hasText()) endParagraph();
+                pendingCells_ = 0;
+                break;
+            case Kw::FieldResult:
+                // What a field shows, starred or not, belongs to the text around it.
+                st_.dest = stack_.empty() ? Dest::Text : stack_.back().dest;
                 break;
             case Kw::UnicodeSkip:
                 st_.unicodeSkip = std::max(param, 0);
@@ -424,6 +493,10 @@ class Parser {
         while (!bytes.empty() && bytes.back() == ' ') bytes.remove_suffix(1);
         f->name = toUnicode(bytes, fontCodePage(*f));
         f->named = true;
+        if (f->name.startsWith("Wingdings", Qt::CaseInsensitive))
+            f->symbols = Font::Symbols::Wingdings;
+        else if (f->charset == kSymbolCharset || f->name.startsWith("Symbol", Qt::CaseInsensitive))
+            f->symbols = Font::Symbols::Symbol;
     }
 
     void colorPart(int& part, int value) {
@@ -441,9 +514,14 @@ class Parser {
     // The font of the text: the one chosen, else the default (font 0 unless \deff says).
     int currentFont() const { return st_.font >= 0 ? st_.font : defaultFont_; }
 
-    int codePage() const {
+    const Font* currentFontEntry() const {
         auto it = fonts_.find(currentFont());
-        return it == fonts_.end() ? doc_.codePage : fontCodePage(it->second);
+        return it == fonts_.end() ? nullptr : &it->second;
+    }
+
+    int codePage() const {
+        const Font* f = currentFontEntry();
+        return f ? fontCodePage(*f) : doc_.codePage;
     }
 
     // A character of the file: text, part of a font name or a colour table entry.
@@ -451,8 +529,10 @@ class Parser {
         if (skipFallback()) return;
         switch (st_.dest) {
             case Dest::Text: {
-                int cp = codePage();
-                addText(byteToUnicode(b, cp), std::string_view(reinterpret_cast<char*>(&b), 1));
+                const Font* font = currentFontEntry();
+                char16_t ch = font ? symbolChar(*font, b) : 0;
+                if (ch == 0) ch = byteToUnicode(b, font ? fontCodePage(*font) : doc_.codePage);
+                addText(ch, std::string_view(reinterpret_cast<char*>(&b), 1));
                 break;
             }
             case Dest::FontTable:
@@ -477,17 +557,25 @@ class Parser {
         }
     }
 
-    // A character given by its Unicode value.
+    // A character given by its Unicode value. Symbol fonts' characters come
+    // as U+F020..U+F0FF. In the plain lines a character the font's code page
+    // lacks is given in the document's, else in the Arabic code page.
     void unicode(char16_t ch) {
         if (skipFallback() || st_.dest != Dest::Text) return;
+        if (const Font* font = currentFontEntry(); font && ch >= 0xF020 && ch <= 0xF0FF)
+            if (char16_t mapped = symbolChar(*font, static_cast<unsigned char>(ch & 0xFF)))
+                ch = mapped;
         char b = unicodeToByte(ch, codePage());
+        if (b == '?' && ch != u'?') b = unicodeToByte(ch, doc_.codePage);
+        if (b == '?' && ch != u'?') b = unicodeToByte(ch, kArabicCodePage);
         addText(ch, std::string_view(&b, 1));
     }
 
-    RtfCharFormat format() const {
+    RtfCharFormat format(char16_t ch) const {
         RtfCharFormat f;
-        f.bold = st_.bold;
-        f.italic = st_.italic;
+        const bool rtl = isRightToLeftChar(ch);
+        f.bold = st_.bold || (rtl && st_.assocBold);
+        f.italic = st_.italic || (rtl && st_.assocItalic);
         f.underline = st_.underline;
         f.halfPoints = st_.halfPoints;
         if (st_.color >= 0 && static_cast<size_t>(st_.color) < colors_.size())
@@ -502,14 +590,30 @@ class Parser {
     }
 
     void addText(char16_t ch, std::string_view bytes) {
-        RtfCharFormat f = format();
+        // A cell that ended its own paragraph (\par before \cell) is on a
+        // line of its own already.
+        if (pendingCells_ > 0 && !hasText()) --pendingCells_;
+        for (; pendingCells_ > 0; --pendingCells_) {
+            appendText(kLineSeparator, {});
+            para_.lines.emplace_back();
+        }
+        appendText(ch, bytes);
+    }
+
+    void appendText(char16_t ch, std::string_view bytes) {
+        RtfCharFormat f = format(ch);
         if (para_.runs.empty() || !(para_.runs.back().format == f))
             para_.runs.push_back({QString(), std::move(f)});
         para_.runs.back().text += QChar(ch);
         para_.lines.back() += bytes;
     }
 
+    bool hasText() const {
+        return !para_.runs.empty() || para_.lines.size() > 1 || !para_.lines.front().empty();
+    }
+
     void endParagraph() {
+        pendingCells_ = 0;
         para_.align = st_.align;
         para_.direction = st_.direction;
         doc_.paragraphs.push_back(std::move(para_));
@@ -532,7 +636,8 @@ class Parser {
     std::vector<std::optional<uint32_t>> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorGiven_ = false;
-    int pendingSkip_ = 0;  // fallback characters of a \u still to skip
+    int pendingSkip_ = 0;   // fallback characters of a \u still to skip
+    int pendingCells_ = 0;  // cells ended since the text last went on
 };
 
 RtfDocument parsePlainText(std::string_view bytes, int codePage) {

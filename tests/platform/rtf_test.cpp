@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "platform/error.h"
 #include "platform/rtf.h"
 
@@ -157,4 +161,86 @@ TEST(Rtf, MalformedInputIsReadAsFarAsItGoes) {
     EXPECT_EQ(rtfPlainLines("{\\rtf1 " + std::string(10000, 'q') + "x\\" + std::string(10000, 'z') +
                             " y\\"),
               Lines{std::string(10000, 'q') + "xy"});
+}
+
+namespace {
+// The text of a document as a reader sees it: a line per paragraph and per
+// line break.
+std::string visibleText(const RtfDocument& doc) {
+    QString out;
+    for (const auto& p : doc.paragraphs) out += p.text().replace(QChar(0x2028), '\n') + '\n';
+    return out.toStdString();
+}
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+}  // namespace
+
+TEST(Rtf, FilesOfRealWordProcessorsGiveTheirWholeText) {
+    const std::filesystem::path dir =
+        std::filesystem::path(ZAFIREL_SOURCE_DIR) / "tests/platform/data/rtf";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().extension() != ".rtf") continue;
+        ++files;
+        std::filesystem::path expected = entry.path();
+        expected.replace_extension(".txt");
+        EXPECT_EQ(visibleText(parseRtf(readAll(entry.path()))), readAll(expected))
+            << entry.path().filename();
+    }
+    EXPECT_EQ(files, 5);
+}
+
+TEST(Rtf, TablesBreaksListMarkersAndLinksEndOrKeepTheirText) {
+    // A row ends a line and each cell is a line of its own, as a timing list needs.
+    EXPECT_EQ(rtfPlainLines("{\\rtf1\\ansi\\ansicpg1256{\\fonttbl{\\f0\\fcharset178 Arial;}}\\f0"
+                            "\\trowd\\cellx1000\\cellx2000\\pard\\intbl 00:00:01.5\\cell 00:00:03.2"
+                            "\\cell\\row\\pard 00:00:05.0\\par}"),
+              (Lines{"00:00:01.5", "00:00:03.2", "00:00:05.0"}));
+    // An empty cell between two keeps its line; a nested table's cells end lines too.
+    EXPECT_EQ(
+        rtfPlainLines("{\\rtf1 a\\cell\\cell b\\nestcell c\\nestcell{\\*\\nesttableprops\\nestrow}"
+                      "\\cell\\row}"),
+        (Lines{"a", "", "b", "c"}));
+    // Section, page and column breaks end the line; after a paragraph mark
+    // they add no empty one.
+    EXPECT_EQ(
+        rtfPlainLines("{\\rtf1\\ansi\\ansicpg1256 00:00:01.5\\sect 00:00:03.2\\page 4\\column 5"
+                      "\\par\\sect 6\\par}"),
+        (Lines{"00:00:01.5", "00:00:03.2", "4", "5", "6"}));
+    // List markers are shown, the Symbol font's bullet as a bullet.
+    const RtfDocument list = parseRtf(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}{\\f2 Wingdings;}}"
+        "{\\pntext\\f1\\'B7\\tab}Bullet one\\par{\\listtext 2.\\tab}Two\\par"
+        "{\\listtext\\f2\\'A7\\tab}Three\\par{\\listtext\\f1\\u-3913?\\tab}Four\\par}");
+    EXPECT_EQ(visibleText(list), "\u2022\tBullet one\n2.\tTwo\n\u25AA\tThree\n\u2022\tFour\n");
+    // A field's result is shown whether or not it is starred.
+    EXPECT_EQ(
+        parseRtf("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x/\"}{\\*\\fldrslt LINKTEXT}}"
+                 "\\par}")
+            .paragraphs[0]
+            .text(),
+        "LINKTEXT");
+}
+
+TEST(Rtf, RightToLeftRunsTakeTheirOwnBoldAndItalic) {
+    const RtfDocument doc =
+        parseRtf("{\\rtf1\\ansicpg1256 {\\ab\\ai\\'c7 a}{\\b\\ab0\\'c7}{\\plain\\'c7}\\par}");
+    std::vector<std::string> runs;
+    for (const auto& run : doc.paragraphs[0].runs) runs.push_back(describe(run));
+    // \ab and \ai are for the Arabic letters only; \b stays for every letter.
+    EXPECT_EQ(runs, (std::vector<std::string>{"\u0627/ b i", " a/", "\u0627/ b", "\u0627/"}));
+}
+
+TEST(Rtf, CharactersGivenOnlyByUnicodeKeepTheirLetterInPlainLines) {
+    // Arabic text under a Latin font: the plain lines give it in the Arabic code page.
+    EXPECT_EQ(rtfPlainLines("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 "
+                            "\\u1575?\\u1604? 1\\u-3913?\\par}"),
+              Lines{"\xC7\xE1 1?"});
+    EXPECT_EQ(visibleText(parseRtf("{\\rtf1{\\*\\xmlnstbl {\\xmlns1 http://x}}text\\par}")),
+              "text\n");
 }
