@@ -47,6 +47,24 @@ bool fitsFile(const jpeg_decompress_struct& info, unsigned long size) {
     return fewest <= uint64_t(size) * 8;
 }
 
+// Turns a row of CMYK pixels into the screen's BGRX in place. Files with the
+// Adobe marker (as photo programs write them) store every ink inverted.
+void cmykToBgrx(JSAMPROW row, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x, row += 4) {
+        unsigned c = row[0], m = row[1], y = row[2], k = row[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        row[0] = static_cast<JSAMPLE>((y * k + 127) / 255);
+        row[1] = static_cast<JSAMPLE>((m * k + 127) / 255);
+        row[2] = static_cast<JSAMPLE>((c * k + 127) / 255);
+        row[3] = 255;
+    }
+}
+
 // The decode proper; returns false with the message filled on a libjpeg error.
 // No C++ object with a destructor lives across the setjmp.
 bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, ErrorManager* err) {
@@ -64,7 +82,10 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
     // capped: past this it raises an error instead of taking gigabytes.
     info.mem->max_memory_to_use = 512L * 1024 * 1024;
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_BGRX;
+    // CMYK and YCCK pictures come out as CMYK (libjpeg turns YCCK into it)
+    // and are turned into the screen's colours row by row.
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     // A header may claim any size; refuse before anything is allocated for it.
     if (info.image_width > JDIMENSION(kMaxJpegSide) ||
         info.image_height > JDIMENSION(kMaxJpegSide) || !fitsFile(info, size)) {
@@ -85,6 +106,7 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = out->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
+        if (cmyk) cmykToBgrx(row, info.output_width, info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

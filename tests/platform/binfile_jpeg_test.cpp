@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <fstream>
+#include <iterator>
 #include <QImage>
 #include <QImageWriter>
 
@@ -127,4 +129,30 @@ TEST_F(DiscFileTest, AHugeClaimedSizeIsRefusedBeforeMemoryIsTaken) {
     EXPECT_EQ(platform::decodeJpeg(platform::encodeJpeg(strip), "p").width(), 8192);
     EXPECT_NE(decodeError(withSize(platform::encodeJpeg(strip), 8193, 8)).find("too large"),
               std::string::npos);
+}
+
+TEST(Jpeg, CmykAndYcckPicturesOfImageProgramsShowTheirColours) {
+    const std::string dir = std::string(ZAFIREL_SOURCE_DIR) + "/tests/platform/data/jpeg/";
+    for (const char* name : {"cmyk-pillow.jpg", "ycck-imagemagick.jpg"}) {
+        std::ifstream in(dir + name, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        const QImage image = platform::decodeJpeg(bytes, name);
+        ASSERT_EQ(image.size(), QSize(64, 64)) << name;
+        const struct {
+            QPoint at;
+            QColor colour;
+        } squares[] = {{{16, 16}, QColor(255, 0, 0)},
+                       {{48, 16}, QColor(0, 255, 0)},
+                       {{16, 48}, QColor(0, 0, 255)},
+                       {{48, 48}, QColor(100, 100, 100)}};
+        for (const auto& square : squares) {
+            const QColor seen = image.pixelColor(square.at);
+            EXPECT_LE(std::abs(seen.red() - square.colour.red()) +
+                          std::abs(seen.green() - square.colour.green()) +
+                          std::abs(seen.blue() - square.colour.blue()),
+                      12)
+                << name << " at " << square.at.x() << "," << square.at.y() << ": "
+                << seen.name().toStdString();
+        }
+    }
 }
