@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <fstream>
-#include <iterator>
 #include <QImage>
 #include <QImageWriter>
 
@@ -132,11 +130,9 @@ TEST_F(DiscFileTest, AHugeClaimedSizeIsRefusedBeforeMemoryIsTaken) {
 }
 
 TEST(Jpeg, CmykAndYcckPicturesOfImageProgramsShowTheirColours) {
-    const std::string dir = std::string(ZAFIREL_SOURCE_DIR) + "/tests/platform/data/jpeg/";
     for (const char* name : {"cmyk-pillow.jpg", "ycck-imagemagick.jpg"}) {
-        std::ifstream in(dir + name, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        const QImage image = platform::decodeJpeg(bytes, name);
+        const QImage image =
+            platform::decodeJpeg(readHostFile(testData(std::string("jpeg/") + name)), name);
         ASSERT_EQ(image.size(), QSize(64, 64)) << name;
         const struct {
             QPoint at;

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/error.h"
 #include "platform/rtf.h"
+#include "temp_folder.h"
 
 using platform::parseRtf;
 using platform::RtfAlign;
@@ -171,25 +170,16 @@ std::string visibleText(const RtfDocument& doc) {
     for (const auto& p : doc.paragraphs) out += p.text().replace(QChar(0x2028), '\n') + '\n';
     return out.toStdString();
 }
-
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 }  // namespace
 
 TEST(Rtf, FilesOfRealWordProcessorsGiveTheirWholeText) {
-    const std::filesystem::path dir =
-        std::filesystem::path(ZAFIREL_SOURCE_DIR) / "tests/platform/data/rtf";
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    for (const auto& entry : std::filesystem::directory_iterator(testData("rtf"))) {
         if (entry.path().extension() != ".rtf") continue;
         ++files;
         std::filesystem::path expected = entry.path();
         expected.replace_extension(".txt");
-        EXPECT_EQ(visibleText(parseRtf(readAll(entry.path()))), readAll(expected))
+        EXPECT_EQ(visibleText(parseRtf(readHostFile(entry.path()))), readHostFile(expected))
             << entry.path().filename();
     }
     EXPECT_EQ(files, 5);

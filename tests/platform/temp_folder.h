@@ -1,12 +1,25 @@
 // A temporary folder for one test, removed with everything in it at the end,
-// and a helper to write small fixture files into it.
+// and a helper to write small fixture files into it; the files of
+// tests/platform/data.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+
+/// The whole content of a host file; empty when it cannot be read.
+inline std::string readHostFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+/// A file kept with the tests: tests/platform/data/`relative`.
+inline std::filesystem::path testData(const std::string& relative) {
+    return std::filesystem::path(ZAFIREL_SOURCE_DIR) / "tests/platform/data" / relative;
+}
 
 class TempFolder {
   public:
@@ -32,10 +45,7 @@ class TempFolder {
     }
 
     /// The whole content of `relative`.
-    std::string read(const std::string& relative) const {
-        std::ifstream in(path_ / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string read(const std::string& relative) const { return readHostFile(path_ / relative); }
 
   private:
     std::filesystem::path path_;
