@@ -18,13 +18,11 @@ using SampleDiscTexts = SampleDiscTest;
 
 TEST_F(SampleDiscTexts, QuranAndTranslationsAreTheDataFilesLinesInTheirCodePages) {
     IndexedTextFile quran(DataDir + "11");
-    for (auto [n, tsv] : {std::pair{11, "ar.tsv"},
-                          {4, "en.tsv"},
-                          {5, "fr.tsv"},
-                          {6, "es.tsv"},
-                          {7, "tr.tsv"},
-                          {8, "id.tsv"},
-                          {9, "ru.tsv"}}) {
+    // Commentary numbers and their data files; 11 is the Quran's own text.
+    const std::pair<int, const char*> files[] = {{11, "ar.tsv"}, {4, "en.tsv"}, {5, "fr.tsv"},
+                                                 {6, "es.tsv"},  {7, "tr.tsv"}, {8, "id.tsv"},
+                                                 {9, "ru.tsv"}};
+    for (auto [n, tsv] : files) {
         SCOPED_TRACE(tsv);
         const int codePage = n == 11 ? 1256 : CommentaryStyleOf(n).codePage;
         std::ifstream in(std::string(ZAFIREL_SHARED_DATA) + "/quran-text/" + tsv);
