@@ -11,16 +11,15 @@
 
 #include "components/transition_effects.h"
 #include "effect_images.h"
-#include "platform/clock.h"
 #include "platform/error.h"
-#include "platform/guard.h"
+#include "support/screen_test.h"
 
 using testimg::tagged;
 using Events = std::vector<std::string>;
 
 namespace {
 
-const Events kCompleted{"start 0", "complete", "stop"}, kStopped{"start 0", "stop"};
+const Events kStopped{"start 0", "stop"};
 
 /// Processes events until `done` holds; the limit is only a safety net.
 bool waitFor(const std::function<bool()>& done) {
@@ -76,14 +75,9 @@ struct Config {
     bool threaded = false, reverse = false, manual = false;
 };
 
-class PictureShow : public ::testing::Test {
+// The screen tests' fixture gives the manual clock and the recorded error box.
+class PictureShow : public ScreenTest {
   protected:
-    void SetUp() override {
-        platform::Clock::install(&clock);
-        platform::ErrorBox::recorded().clear();
-    }
-    void TearDown() override { platform::Clock::install(nullptr); }
-
     /// A control showing `first` (a finished transition), set up as `s`, `log` attached.
     std::unique_ptr<TPictureShow> showing(const QImage& first, Config s = {}) {
         auto show = std::make_unique<TPictureShow>();
@@ -118,40 +112,11 @@ class PictureShow : public ::testing::Test {
         return want;
     }
 
-    platform::ManualClock clock;
     Log log;
     const QImage a = tagged(80, 60, 0), b = tagged(80, 60, 1);
 };
 
 }  // namespace
-
-TEST_F(PictureShow, ARunNeedsAPictureAndIsNotEnteredTwice) {
-    TPictureShow show;
-    show.SetThreaded(false);
-    show.SetStyleName("cUsToM");  // names without regard to case
-    EXPECT_EQ(show.StyleName(), "Custom");
-    log.attach(show);
-    show.RunTransition();
-    EXPECT_TRUE(log.events.empty());
-    start(show, a);
-    show.RunTransition();
-    EXPECT_EQ(log.events, Events{"start 0"});
-}
-
-TEST_F(PictureShow, TimerRunsTakeAFrameADelayAndEndOnThePicture) {
-    // Step 5: the first frame at once, then one a delay, twenty in all.
-    auto show = showing(a, {.style = 5, .step = 5, .delay = 60});
-    start(*show, b);
-    clock.advance(18 * 60);
-    EXPECT_TRUE(show->Running());
-    clock.advance(60);
-    EXPECT_FALSE(show->Running());
-    EXPECT_EQ(log.progress.size(), 20u);
-    EXPECT_EQ(log.events, kCompleted);
-    EXPECT_EQ(log.frames.at(6), effect(5, 35, 5));  // the effect from the old picture to the new
-    clock.advance(1000);
-    EXPECT_EQ(log.frames.size(), 20u);  // nothing after the end
-}
 
 TEST_F(PictureShow, ManualRunsDrawWhatTheCallerAsks) {
     auto show = showing(a, {.style = 43, .manual = true});
@@ -167,19 +132,27 @@ TEST_F(PictureShow, ManualRunsDrawWhatTheCallerAsks) {
     EXPECT_EQ(log.events, kStopped);
 }
 
-TEST_F(PictureShow, TheOldImageIsWhatTheControlShowed) {
+// A run needs a picture and is not entered twice; its old image is what the
+// control showed: its colour at first, later the frame a stopped run left.
+TEST_F(PictureShow, ARunNeedsAPictureAndStartsFromWhatTheControlShowed) {
     TPictureShow show;
     show.SetThreaded(false);
     show.SetManual(true);
     show.SetColor(Qt::blue);
+    show.SetStyleName("cUsToM");  // names without regard to case
+    EXPECT_EQ(show.StyleName(), "Custom");
     show.SetStyle(5);
+    log.attach(show);
+    show.RunTransition();
+    EXPECT_TRUE(log.events.empty());
     start(show, tagged(40, 20, 1));
+    show.RunTransition();
+    EXPECT_EQ(log.events, Events{"start 0"});
     show.SetProgress(50);  // reveal the left half over the control's colour
     const QImage f = show.shownImage();
     EXPECT_EQ(f.pixel(5, 5), tagged(40, 20, 1).pixel(5, 5));
     EXPECT_EQ(f.pixel(35, 5), QColor(Qt::blue).rgb());
     show.StopTransition();
-    // The next transition starts from the shown frame.
     start(show, tagged(40, 20, 0));
     show.SetProgress(1);
     EXPECT_EQ(show.shownImage().pixel(30, 10), f.pixel(30, 10));
@@ -190,7 +163,7 @@ TEST_F(PictureShow, ErrorsInHandlersReachTheErrorBox) {
     show->OnStop = [](TCustomPictureShow*) { throw platform::PlatformError("Cannot open file x"); };
     start(*show, b);
     ASSERT_TRUE(finish(*show));  // the run ends all the same
-    EXPECT_EQ(platform::ErrorBox::recorded(), Events{"Cannot open file x"});
+    EXPECT_EQ(Errors(), Events{"Cannot open file x"});
 }
 
 // Timer-driven and threaded runs: threaded ones use real time, small delays,
@@ -226,21 +199,35 @@ TEST_F(PictureShow, StopTransitionEndsAtOnceWithoutCompleting) {
     }
 }
 
-TEST_F(PictureShow, ThreadedRunsStepOnTheWorkerAndDrawWhatTimerRunsDraw) {
+// A run on the timer takes its first frame at once and then one a delay; a
+// threaded run steps on the worker and draws the same frames. Reverse runs
+// the progress down and ends on the old picture.
+TEST_F(PictureShow, TimerRunsTakeAFrameADelayAndThreadedRunsDrawTheSame) {
     std::vector<QImage> runs[3];  // on the timer, threaded hidden, threaded shown
     for (int mode : {0, 1, 2}) {
-        auto show =
-            showing(a, {.style = 84, .step = 7, .delay = 1, .threaded = mode > 0, .reverse = true});
+        auto show = showing(a, {.style = 84,
+                                .step = 7,
+                                .delay = mode > 0 ? 1 : 60,
+                                .threaded = mode > 0,
+                                .reverse = true});
         if (mode == 2) show->show();
         start(*show, b);
+        if (mode == 0) {
+            clock.advance(13 * 60);
+            EXPECT_TRUE(show->Running());
+            clock.advance(60);
+            EXPECT_FALSE(show->Running());
+        }
         ASSERT_TRUE(finish(*show)) << mode;
         EXPECT_EQ(log.events, (Events{"start 100", "complete", "stop"}));
         EXPECT_TRUE(log.uiOnly);  // only the steps run on the worker
         EXPECT_EQ(log.stepsOff, mode > 0);
-        EXPECT_EQ(show->shownImage(), a);  // reverse ends on the old picture
+        EXPECT_EQ(show->shownImage(), a);
+        clock.advance(1000);
         runs[mode].swap(log.frames);
     }
-    ASSERT_EQ(runs[0].size(), 15u);  // 93, 86, ... 2, and the last step cut to 0
+    ASSERT_EQ(runs[0].size(), 15u);  // 93, 86, ... 2, and the last step cut to 0; nothing after
+    EXPECT_EQ(runs[0][6], effect(84, 51, 7));  // the effect from the old picture to the new
     EXPECT_EQ(runs[0], runs[1]);
     EXPECT_EQ(runs[0], runs[2]);
 }
