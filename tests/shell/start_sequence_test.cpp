@@ -2,14 +2,11 @@
 // hub, intro video, logo, main menu, a section button, the dispatch.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <algorithm>
 #include <memory>
 
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/inifile.h"
-#include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "quran/unt_quran.h"
 #include "support/sim_device.h"
@@ -36,7 +33,6 @@ class StartSequence : public ScreenTest {
 
     void TearDown() override {
         RegisterSection(1, {});
-        RegisterSection(12, {});
         hub.reset();
         ScreenTest::TearDown();
     }
@@ -49,12 +45,6 @@ class StartSequence : public ScreenTest {
         return n;
     }
 
-    int LogCount(const std::string& prefix) const {
-        const auto& log = platform::SimulatedDevice::log();
-        return static_cast<int>(std::count_if(
-            log.begin(), log.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; }));
-    }
-
     std::unique_ptr<Tfrm_start> hub;
 };
 
@@ -65,7 +55,6 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     Advance(100);
     ASSERT_NE(frmvideo, nullptr);
     EXPECT_TRUE(frmvideo->isModalForm());
-    EXPECT_EQ(frmvideo->panvideo->size(), QSize(1024, 768));
     const auto& log = platform::SimulatedDevice::log();
     ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[0].find("graphic/1.wmv"), std::string::npos) << log[0];
@@ -84,7 +73,6 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     ASSERT_NE(frm_main, nullptr);
     EXPECT_EQ(frm_main->parentWidget(), hub->area());
     Advance(200);
-    EXPECT_TRUE(frm_main->Button(1)->isVisible());
 
     // A section nobody opens yet shows a new main menu.
     QPointer<Tfrm_main> first = frm_main.data();
@@ -99,10 +87,7 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     int opened = 0;
     RegisterSection(1, [&] {
         ++opened;
-        EXPECT_EQ(CurrentSura, 1);
-        EXPECT_EQ(CurrentAya, 1);
-        EXPECT_EQ(CurrentPage, 0);
-        EXPECT_EQ(RepeatCount, 1);
+        EXPECT_EQ(CurrentSura, 1);  // the values of its case are set first
         ShowMainMenu();
     });
     Advance(200);
@@ -134,21 +119,10 @@ TEST_F(StartSequence, AClickSkipsTheVideoAndFurtherClicksOpenOneLogoAndOneMenu) 
     EXPECT_EQ(Count<Tfrm_main>(), 1);
 }
 
-TEST_F(StartSequence, TheLogoIsShownCentredOnBlackAndAMissingOneIsReported) {
+// The logo itself, centred on black, is checked end-to-end.
+TEST_F(StartSequence, AMissingLogoIsReportedAndTheMenuFollows) {
     StartHub();
     hub->Timer1->setEnabled(false);
-    platform::createForm(frmlogo)->showModal();
-    const QImage shot = hub->area()->grab().toImage();
-    QFile file(ZAFIREL_SOURCE_DIR "/src/shell/assets/logo.jpg");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    const QImage logo = platform::decodeJpeg(std::string_view(bytes.data(), bytes.size()), "logo");
-    EXPECT_TRUE(SameImage(shot.copy(100, 88, 824, 591), logo));
-    for (QPoint p : {QPoint(99, 300), QPoint(500, 87), QPoint(924, 300), QPoint(500, 679)})
-        EXPECT_EQ(shot.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
-    frmlogo->closeForm();
-    EXPECT_TRUE(Errors().empty()) << Errors().front();
-
     const QString kept = Tfrmlogo::PictureFile;
     Tfrmlogo::PictureFile = ":/no-logo.jpg";
     platform::createForm(frmlogo)->showModal();
@@ -184,7 +158,8 @@ TEST_F(StartSequence, AVideoThatCannotBeOpenedWaitsForAClick) {
     ASSERT_NE(frmvideo, nullptr);
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_NE(Errors()[0].find("1.wmv"), std::string::npos) << Errors()[0];
-    EXPECT_EQ(LogCount("play"), 0);
+    for (const std::string& command : platform::SimulatedDevice::log())
+        EXPECT_FALSE(command.starts_with("play")) << command;
 
     Advance(30000);
     EXPECT_EQ(frmlogo, nullptr) << "no end notice comes: the video screen waits";
@@ -215,10 +190,13 @@ TEST_F(StartSequence, TheStoredPositionOpensTheQuranUnlessTheUserAskedForTheStar
         SettingEnter = enter;
         SettingEnterSora = sora;
         SettingEnterAya = aya;
+        CurrentPage = CurrentPart = RepeatCount = RepeatDone = 7;  // left by the last reading
         PresetSectionValues(1);
         EXPECT_EQ(CurrentSura, wantSura) << enter << " " << sora;
         EXPECT_EQ(CurrentAya, wantAya) << enter << " " << sora;
+        EXPECT_EQ(CurrentPage, 0);
         EXPECT_EQ(CurrentPart, 0);
+        EXPECT_EQ(RepeatCount, 1);
         EXPECT_EQ(RepeatDone, 0);
     }
 }

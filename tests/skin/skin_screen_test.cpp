@@ -86,8 +86,6 @@ TEST_F(SkinTest, BuildsNamedButtonsAtTheirPlaces) {
         EXPECT_TRUE(near(shown(s, n), DiscBuilder::up()));
     }
     EXPECT_TRUE(Errors().empty());
-    EXPECT_EQ(s->size(), QSize(800, 600));
-    EXPECT_EQ(s->pos(), QPoint(112, 84));  // centred in the 1024 by 768 display
 }
 
 TEST_F(SkinTest, BuildingStopsAtTheFirstBadButton) {
@@ -102,9 +100,6 @@ TEST_F(SkinTest, BuildingStopsAtTheFirstBadButton) {
     EXPECT_NE(s->ButtonList[1], nullptr);
     EXPECT_EQ(s->ButtonList[2], nullptr);
     EXPECT_EQ(s->ButtonList[3], nullptr);
-    ASSERT_NE(s->Button(3), nullptr);  // created, left 0, no picture
-    EXPECT_EQ(s->Button(3)->x(), 0);
-    EXPECT_TRUE(s->Button(3)->picture().isNull());
     EXPECT_EQ(s->Button(4), nullptr);
     s->ShowButtons();  // the empty slots are skipped
     EXPECT_FALSE(s->Button(2)->isHidden());

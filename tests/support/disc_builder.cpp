@@ -83,16 +83,15 @@ void DiscBuilder::skin(const std::string& screen, int language, int width, int h
     picture(folder + screen + ".jpg", width, height, QColor(30, 30, 30));
     std::string ini =
         "[main]\r\nButtonsCount=" + std::to_string(buttonValues.size()) + "\r\n[BUTTONS]\r\n";
-    for (size_t i = 0; i < buttonValues.size(); ++i)
-        ini += "b" + std::to_string(i + 1) + "=" + buttonValues[i] + "\r\n";
-    write(folder + screen + ".ini", ini);
     for (size_t i = 0; i < buttonValues.size(); ++i) {
-        char nn[8];
-        std::snprintf(nn, sizeof nn, "%02zu", i + 1);
-        picture(folder + "buttons/up/" + nn + ".jpg", 40, 20, up());
-        picture(folder + "buttons/focus/" + nn + ".jpg", 40, 20, focus());
-        picture(folder + "buttons/down/" + nn + ".jpg", 40, 20, down());
+        const std::string n = std::to_string(i + 1);
+        ini += "b" + n + "=" + buttonValues[i] + "\r\n";
+        const std::string nn = (i < 9 ? "0" : "") + n + ".jpg";
+        picture(folder + "buttons/up/" + nn, 40, 20, up());
+        picture(folder + "buttons/focus/" + nn, 40, 20, focus());
+        picture(folder + "buttons/down/" + nn, 40, 20, down());
     }
+    write(folder + screen + ".ini", ini);
 }
 
 QColor DiscBuilder::centreColour(const QImage& image) {

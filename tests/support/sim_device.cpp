@@ -1,5 +1,6 @@
 #include "support/sim_device.h"
 
+#include <QString>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -25,71 +26,13 @@ int clampMs(double ms) {
     return ms >= INT_MAX ? INT_MAX : static_cast<int>(std::lround(ms));
 }
 
-// One MPEG audio layer III frame header.
-struct Frame {
-    int sampleRate = 0;
-    int samples = 0;  // per frame
-    size_t bytes = 0;
-    int sideInfo = 0;  // size of the side information after the header
-};
-
-bool parseFrame(std::string_view b, size_t at, Frame& f) {
-    if (at + 4 > b.size()) return false;
-    const auto h1 = static_cast<uint8_t>(b[at + 1]), h2 = static_cast<uint8_t>(b[at + 2]),
-               h3 = static_cast<uint8_t>(b[at + 3]);
-    if (static_cast<uint8_t>(b[at]) != 0xFF || (h1 & 0xE0) != 0xE0) return false;
-    const int version = (h1 >> 3) & 3;  // 0: MPEG-2.5, 2: MPEG-2, 3: MPEG-1
-    const int layer = (h1 >> 1) & 3;    // 1: layer III
-    const int rateIndex = h2 >> 4, srIndex = (h2 >> 2) & 3;
-    if (version == 1 || layer != 1 || rateIndex == 0 || rateIndex == 15 || srIndex == 3)
-        return false;
-    static const int kRates1[15] = {0,   32,  40,  48,  56,  64,  80, 96,
-                                    112, 128, 160, 192, 224, 256, 320};
-    static const int kRates2[15] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-    static const int kSampleRates[3] = {44100, 48000, 32000};
-    const bool mpeg1 = version == 3;
-    const bool mono = (h3 >> 6) == 3;
-    const int kbps = mpeg1 ? kRates1[rateIndex] : kRates2[rateIndex];
-    f.sampleRate = kSampleRates[srIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
-    f.samples = mpeg1 ? 1152 : 576;
-    f.bytes = static_cast<size_t>((mpeg1 ? 144000 : 72000) * kbps / f.sampleRate + ((h2 >> 1) & 1));
-    f.sideInfo = mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
-    return true;
-}
-
-// A Xing/Info frame (the first frame of most encoders' files) describes the
-// stream and carries no audio.
-bool infoFrame(std::string_view b, size_t at, const Frame& f) {
-    const size_t p = at + 4 + static_cast<size_t>(f.sideInfo);
-    if (p + 4 > at + f.bytes) return false;
-    std::string_view tag = b.substr(p, 4);
-    return tag == "Xing" || tag == "Info";
-}
-
-size_t id3v2Size(std::string_view b) {
-    if (b.size() < 10 || b.substr(0, 3) != "ID3") return 0;
-    size_t size = 0;
-    for (int i = 6; i < 10; ++i) size = size << 7 | (static_cast<uint8_t>(b[i]) & 0x7F);
-    const bool footer = static_cast<uint8_t>(b[5]) & 0x10;
-    return std::min(b.size(), 10 + size + (footer ? 10 : 0));
-}
-
-std::map<std::string, int>& forcedLengths() {
-    static std::map<std::string, int> m;
-    return m;
-}
+std::map<std::string, int> forcedLengths;
 
 std::vector<SimulatedDevice*> liveDevices;
 
 std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool endsWithMp3(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
-    return ext == ".mp3";
 }
 
 }  // namespace
@@ -113,33 +56,34 @@ int wavLengthMs(std::string_view b) {
     return clampMs(static_cast<double>(dataBytes) * 1000.0 / static_cast<double>(byteRate));
 }
 
+// The recordings of the sample disc, as ffmpeg writes them with libmp3lame at
+// 16 or 22.05 kHz: an ID3v2 tag, then MPEG-2 layer III frames of 576 samples,
+// the first of them an Info frame that carries no audio.
 int mp3LengthMs(std::string_view b) {
-    double seconds = 0;
-    size_t frames = 0;
-    bool inSync = false;
-    size_t pos = id3v2Size(b);
-    while (pos + 4 <= b.size()) {
-        Frame f;
-        if (!parseFrame(b, pos, f) || pos + f.bytes > b.size()) {
-            inSync = false;
-            ++pos;
-            continue;
-        }
-        // Out of sync, a header counts only when another follows it (or the
-        // data ends with it): stray 0xFF bytes in garbage are not frames.
-        Frame next;
-        if (!inSync && pos + f.bytes != b.size() && !parseFrame(b, pos + f.bytes, next)) {
-            ++pos;
-            continue;
-        }
-        if (frames > 0 || !infoFrame(b, pos, f))
-            seconds += static_cast<double>(f.samples) / f.sampleRate;
+    static const int kKbps[16] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
+    static const int kSampleRates[4] = {22050, 24000, 16000, 0};
+    auto at = [&](size_t i) { return static_cast<uint8_t>(b[i]); };
+    size_t pos = 0;
+    if (b.size() >= 10 && b.substr(0, 3) == "ID3") {  // the tag: 10 bytes and 4 x 7 bits of size
+        pos = 10;
+        for (size_t i = 6; i < 10; ++i) pos += static_cast<size_t>(at(i) & 0x7F) << (7 * (9 - i));
+    }
+    int frames = 0, sampleRate = 0;
+    bool info = false;
+    while (pos + 4 <= b.size() && at(pos) == 0xFF && (at(pos + 1) & 0xFE) == 0xF2) {
+        const int kbps = kKbps[at(pos + 2) >> 4];
+        sampleRate = kSampleRates[(at(pos + 2) >> 2) & 3];
+        if (kbps == 0 || sampleRate == 0) break;
+        const size_t bytes = 72000 * kbps / sampleRate + ((at(pos + 2) >> 1) & 1);
+        if (pos + bytes > b.size()) break;
+        const size_t tag = pos + 4 + ((at(pos + 3) >> 6) == 3 ? 9 : 17);  // after the side info
+        if (frames == 0 && tag + 4 <= pos + bytes)
+            info = b.substr(tag, 4) == "Info" || b.substr(tag, 4) == "Xing";
         ++frames;
-        inSync = true;
-        pos += f.bytes;
+        pos += bytes;
     }
     if (frames == 0) return -1;
-    return clampMs(seconds * 1000.0);
+    return clampMs((frames - info) * 576 * 1000.0 / sampleRate);
 }
 
 SimulatedDevice::SimulatedDevice() {
@@ -160,16 +104,12 @@ const std::vector<SimulatedDevice*>& SimulatedDevice::devices() {
 }
 
 void SimulatedDevice::setLength(const std::string& hostPath, int ms) {
-    forcedLengths()[hostPath] = ms;
+    forcedLengths[hostPath] = ms;
 }
 
 void SimulatedDevice::reset() {
     log().clear();
-    forcedLengths().clear();
-}
-
-int64_t SimulatedDevice::now() const {
-    return Clock::current().now();
+    forcedLengths.clear();
 }
 
 void SimulatedDevice::open(const std::string& hostPath, QWidget* display) {
@@ -179,14 +119,15 @@ void SimulatedDevice::open(const std::string& hostPath, QWidget* display) {
     if (hostPath.empty() || !std::filesystem::is_regular_file(hostPath, ec))
         throw PlatformError(kMediaFileNotFound);
     int length = 5000;
-    if (auto forced = forcedLengths().find(hostPath); forced != forcedLengths().end()) {
+    if (auto forced = forcedLengths.find(hostPath); forced != forcedLengths.end()) {
         length = forced->second;
     } else {
         const std::string bytes = readAll(hostPath);
         if (bytes.empty()) throw PlatformError(kMediaCannotPlay);
         if (bytes.compare(0, 4, "RIFF") == 0)
             length = wavLengthMs(bytes);
-        else if (endsWithMp3(hostPath) || bytes.compare(0, 3, "ID3") == 0)
+        else if (QString::fromStdString(hostPath).endsWith(".mp3", Qt::CaseInsensitive) ||
+                 bytes.compare(0, 3, "ID3") == 0)
             length = mp3LengthMs(bytes);
         if (length < 0) throw PlatformError(kMediaCannotPlay);
     }
@@ -208,11 +149,8 @@ void SimulatedDevice::close() {
 void SimulatedDevice::play(int fromMs) {
     if (state_ == State::Closed) return;
     log().push_back(fromMs >= 0 ? "play from " + std::to_string(fromMs) : "play");
-    if (fromMs >= 0)
-        pos_ = std::min(fromMs, length_);
-    else
-        pos_ = position();
-    startedAt_ = now();
+    pos_ = fromMs >= 0 ? std::min(fromMs, length_) : position();
+    startedAt_ = Clock::current().now();
     state_ = State::Playing;
     arm();
 }
@@ -236,14 +174,14 @@ void SimulatedDevice::pause() {
 void SimulatedDevice::resume() {
     if (state_ != State::Paused) return;
     log().push_back("resume");
-    startedAt_ = now();
+    startedAt_ = Clock::current().now();
     state_ = State::Playing;
     arm();
 }
 
 int SimulatedDevice::position() const {
     if (state_ != State::Playing) return pos_;
-    const int64_t p = pos_ + std::max<int64_t>(0, now() - startedAt_);
+    const int64_t p = pos_ + std::max<int64_t>(0, Clock::current().now() - startedAt_);
     return static_cast<int>(std::min<int64_t>(p, length_));
 }
 
@@ -252,7 +190,7 @@ void SimulatedDevice::seek(int ms) {
     log().push_back("seek " + std::to_string(ms));
     pos_ = std::clamp(ms, 0, length_);
     if (state_ == State::Playing) {
-        startedAt_ = now();
+        startedAt_ = Clock::current().now();
         arm();
     }
 }

@@ -21,10 +21,9 @@ class Timer;
 /// the bytes are not a WAV file with a format and a data chunk.
 int wavLengthMs(std::string_view bytes);
 
-/// Length in ms of an MPEG audio layer III stream (MPEG-1, 2 and 2.5): the
-/// frames are walked and their samples summed, skipping an ID3v2 tag, a
-/// Xing/Info frame and anything that is not a frame (as libmpv counts them:
-/// encoder delay and padding included). -1 when no frame is found.
+/// Length in ms of an MP3 recording as the sample disc's are written: the
+/// MPEG-2 layer III frames after an ID3v2 tag are counted, but for the first
+/// one when it is an Info frame. -1 when no frame follows.
 int mp3LengthMs(std::string_view bytes);
 
 class SimulatedDevice : public MediaDevice {
@@ -66,7 +65,6 @@ class SimulatedDevice : public MediaDevice {
     void arm();
     void disarm();
     void tick();
-    int64_t now() const;
 
     State state_ = State::Closed;
     int length_ = 0;
