@@ -1,7 +1,9 @@
 #include "quran/unt_quran.h"
 
 #include "platform/forms.h"
+#include "platform/error.h"
 #include "platform/guard.h"
+#include "quran/quran_files.h"
 #include "quran/unt_remote.h"
 #include "quran/unt_soraname.h"
 #include "shell/globals.h"
@@ -169,6 +171,19 @@ void Tfrm_quran::ButtonClick(int n) {
 }
 
 void OpenQuranSection() {
+    // A reading position kept from an earlier run may name no aya (a settings
+    // file edited by hand or written with another disc): the reader opens at
+    // the start instead of failing on it. An unreadable disc is reported by
+    // the reader itself.
+    bool known = true;
+    try {
+        known = IsQuranAya(CurrentSura, CurrentAya);
+    } catch (const platform::PlatformError&) {
+    }
+    if (!known) {
+        CurrentSura = 1;
+        CurrentAya = 1;
+    }
     Tfrm_quran* viewer = platform::createForm(frm_quran, HubArea());
     viewer->showAsChild(HubArea());
 }

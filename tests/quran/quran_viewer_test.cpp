@@ -130,6 +130,17 @@ TEST_F(QuranViewerTest, RepeatsThreeTimesThenAdvancesWithoutReopening) {
     EXPECT_FALSE(Enabled(7));
 }
 
+TEST_F(QuranViewerTest, AStoredPositionThatNamesNoAyaOpensAtTheStart) {
+    for (auto [sura, aya] : {std::pair{200, 5}, {-5, 1}, {1, 50}, {2, 0}}) {
+        Open(sura, aya);
+        EXPECT_EQ(CurrentSura, 1) << sura << ":" << aya;
+        EXPECT_EQ(CurrentAya, 1) << sura << ":" << aya;
+        ExpectMarked(1, 1);
+        viewer->closeForm();
+        platform::processPendingEvents();
+    }
+}
+
 TEST_F(QuranViewerTest, LastAyaLeadsToTheNextSuraAndSura114Ends) {
     Open(1, 7);
     EXPECT_EQ(viewer->Core->AyaEndMs,
