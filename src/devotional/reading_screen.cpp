@@ -1,5 +1,6 @@
 #include "devotional/reading_screen.h"
 
+#include "platform/print.h"
 #include "platform/richtext.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
@@ -41,5 +42,13 @@ platform::RichTextBox* ReadingScreen::MakeTextPane() {
     pane->setBackgroundColor(kPaneColour);
     pane->setDefaultFont("Simplified Arabic", 16);
     pane->setFocusPolicy(Qt::TabFocus);
+    pane_ = pane;
     return pane;
+}
+
+void ReadingScreen::PrintOrCopyPane(bool print, const QString& title) {
+    if (print)
+        platform::printDocument(title, *pane_->document());
+    else
+        platform::copyToClipboard(title, pane_->toPlainText());
 }

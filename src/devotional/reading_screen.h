@@ -37,4 +37,9 @@ class ReadingScreen : public SkinScreen {
     /// The pale text pane beside the list: centred text in 16-point Simplified
     /// Arabic, scrolled by the keyboard once Tab reaches it.
     platform::RichTextBox* MakeTextPane();
+    /// Prints the text pane's document (`print`) or copies its text, under `title`.
+    void PrintOrCopyPane(bool print, const QString& title);
+
+  private:
+    platform::RichTextBox* pane_ = nullptr;
 };

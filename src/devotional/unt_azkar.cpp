@@ -3,7 +3,6 @@
 #include "devotional/title_list.h"
 #include "platform/clock.h"
 #include "platform/media.h"
-#include "platform/print.h"
 #include "platform/richtext.h"
 #include "platform/rtf.h"
 #include "shell/globals.h"
@@ -74,10 +73,8 @@ void Tfrm_azkar::ButtonClick(int n) {
             BackToMenu();
             break;
         case 6:
-            platform::printDocument(list1->Title(ShownRemembrance), *richtext->document());
-            break;
         case 7:
-            platform::copyToClipboard(list1->Title(ShownRemembrance), richtext->toPlainText());
+            PrintOrCopyPane(n == 6, list1->Title(ShownRemembrance));
             break;
         default:
             break;

@@ -7,7 +7,6 @@
 #include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/media.h"
-#include "platform/print.h"
 #include "platform/richtext.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
@@ -138,14 +137,8 @@ void Tfrm_fourty::ButtonClick(int n) {
             BackToMenu();
             break;
         case 6:
-            if (ShownEntry != 0)
-                platform::printDocument(EntryLabel(ContentLanguage, ShownEntry),
-                                        *richtext->document());
-            break;
         case 7:
-            if (ShownEntry != 0)
-                platform::copyToClipboard(EntryLabel(ContentLanguage, ShownEntry),
-                                          richtext->toPlainText());
+            if (ShownEntry != 0) PrintOrCopyPane(n == 6, EntryLabel(ContentLanguage, ShownEntry));
             break;
         default:
             break;
