@@ -424,8 +424,8 @@ class Parser {
                 break;
             case Kw::Line:
                 if (st_.dest == Dest::Text) {
-                    addText(kLineSeparator, {});
-                    para_.lines.emplace_back();
+                    endCells();
+                    lineBreak();
                 }
                 break;
             case Kw::Tab:
@@ -565,9 +565,11 @@ class Parser {
         if (const Font* font = currentFontEntry(); font && ch >= 0xF020 && ch <= 0xF0FF)
             if (char16_t mapped = symbolChar(*font, static_cast<unsigned char>(ch & 0xFF)))
                 ch = mapped;
-        char b = unicodeToByte(ch, codePage());
-        if (b == '?' && ch != u'?') b = unicodeToByte(ch, doc_.codePage);
-        if (b == '?' && ch != u'?') b = unicodeToByte(ch, kArabicCodePage);
+        char b = '?';
+        for (int cp : {codePage(), doc_.codePage, kArabicCodePage}) {
+            b = unicodeToByte(ch, cp);
+            if (b != '?' || ch == u'?') break;
+        }
         addText(ch, std::string_view(&b, 1));
     }
 
@@ -590,14 +592,21 @@ class Parser {
     }
 
     void addText(char16_t ch, std::string_view bytes) {
-        // A cell that ended its own paragraph (\par before \cell) is on a
-        // line of its own already.
-        if (pendingCells_ > 0 && !hasText()) --pendingCells_;
-        for (; pendingCells_ > 0; --pendingCells_) {
-            appendText(kLineSeparator, {});
-            para_.lines.emplace_back();
-        }
+        endCells();
         appendText(ch, bytes);
+    }
+
+    // The cells ended since the text last went on each end a line. A cell
+    // that ended its own paragraph (\par before \cell) is on a line of its
+    // own already.
+    void endCells() {
+        if (pendingCells_ > 0 && !hasText()) --pendingCells_;
+        for (; pendingCells_ > 0; --pendingCells_) lineBreak();
+    }
+
+    void lineBreak() {
+        appendText(kLineSeparator, {});
+        para_.lines.emplace_back();
     }
 
     void appendText(char16_t ch, std::string_view bytes) {
