@@ -188,3 +188,7 @@ void OpenQuranSection() {
     Tfrm_quran* viewer = platform::createForm(frm_quran, HubArea());
     viewer->showAsChild(HubArea());
 }
+
+void SaveQuranSectionAtQuit() {
+    if (frm_quran && !frm_quran->isClosed()) frm_quran->SavePosition();
+}
