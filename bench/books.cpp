@@ -40,9 +40,9 @@
 #include "platform/codepage.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/indexed_text_file.h"
 #include "platform/paths.h"
 #include "platform/richtext.h"
-#include "quran/indexed_text_file.h"
 #include "shell/globals.h"
 #include "bench_support.h"
 
@@ -111,7 +111,7 @@ class Library {
         std::ofstream(data / "booksc", std::ios::binary) << bookdisc::CountFile(counts);
         largest = 100;
         Use();
-        IndexedTextFile d((DataDir + "100d"));
+        platform::IndexedTextFile d((DataDir + "100d"));
         for (int k = 1; k <= counts[100]; ++k) {
             const size_t length = d.Record(k).size();
             if (length > longestLength) longestLength = length, longestTopic = k;
@@ -155,7 +155,7 @@ size_t searchBooks(const BookSearchWords& words) {
     for (int b = 55; b <= 153; ++b) {
         const std::vector<int> found = FindBookTopics(b, words);
         if (found.empty()) continue;
-        IndexedTextFile titles(BookFilePath(b, 't'));
+        platform::IndexedTextFile titles(BookFilePath(b, 't'));
         for (int t : found) hits += titles.Record(t).empty() ? 0 : 1;
     }
     return hits;

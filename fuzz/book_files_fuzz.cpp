@@ -8,7 +8,7 @@
 #include "books/book_files.h"
 #include "books/book_search.h"
 #include "platform/error.h"
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
 #include "quran_fuzz_disc.h"
 
 using namespace fuzzdisc;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         try {
             auto book = fileOf("55d", m.b);
             const int count = ReadTopicCount(book, 1);
-            IndexedTextFile texts(std::move(book));
+            platform::IndexedTextFile texts(std::move(book));
             return FindTopics(texts, count, words);
         } catch (const platform::PlatformError&) {
             return std::nullopt;

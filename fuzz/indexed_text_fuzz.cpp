@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "platform/error.h"
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
 #include "quran/quran_search.h"
 #include "quran_fuzz_disc.h"
 
@@ -35,7 +35,7 @@ std::optional<std::string> read(F f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes m{std::string_view(reinterpret_cast<const char*>(data), size)};
-    std::optional<IndexedTextFile> file;
+    std::optional<platform::IndexedTextFile> file;
     file.emplace(fileOf("11", m.b));
 
     for (int n : {1, 2, 3, 57, 0, -1}) {
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     try {
         int last = 0;
-        IndexedTextFile text(fileOf("11", m.b));
+        platform::IndexedTextFile text(fileOf("11", m.b));
         auto counts = fileOf("aya_count", m.b);
         for (const QuranHit& hit : FindAyasContaining(text, counts, "A")) {
             const int at = hit.sura * 65536 + hit.aya;

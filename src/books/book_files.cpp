@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "platform/binfile.h"
+#include "platform/indexed_text_file.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
-#include "quran/indexed_text_file.h"
 #include "shell/globals.h"
 
 namespace {
@@ -31,7 +31,7 @@ int ReadTopicCount(int book) {
 }
 
 std::string ReadBookTitle(int book) {
-    return IndexedTextFile(DataDir + "bookst").Record(book);
+    return platform::IndexedTextFile(DataDir + "bookst").Record(book);
 }
 
 std::string BookFilePath(int book, char kind) {
@@ -39,7 +39,7 @@ std::string BookFilePath(int book, char kind) {
 }
 
 std::vector<std::string> ReadTopicTitles(int book, int count, size_t length) {
-    IndexedTextFile titles(BookFilePath(book, 't'));
+    platform::IndexedTextFile titles(BookFilePath(book, 't'));
     std::vector<std::string> out;
     out.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int t = 1; t <= count; ++t) out.push_back(cut(titles.Record(t), length));
@@ -47,11 +47,11 @@ std::vector<std::string> ReadTopicTitles(int book, int count, size_t length) {
 }
 
 std::string ReadTopicTitle(int book, int topic, size_t length) {
-    return cut(IndexedTextFile(BookFilePath(book, 't')).Record(topic), length);
+    return cut(platform::IndexedTextFile(BookFilePath(book, 't')).Record(topic), length);
 }
 
 std::string ReadTopicText(int book, int topic) {
-    return IndexedTextFile(BookFilePath(book, 'd')).Record(topic);
+    return platform::IndexedTextFile(BookFilePath(book, 'd')).Record(topic);
 }
 
 std::string LiveTopicPath(int topic) {

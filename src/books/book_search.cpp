@@ -7,8 +7,8 @@
 #include "books/book_files.h"
 #include "platform/binfile.h"
 #include "platform/codepage.h"
+#include "platform/indexed_text_file.h"
 #include "platform/rtf.h"
-#include "quran/indexed_text_file.h"
 #include "shell/globals.h"
 
 namespace {
@@ -68,7 +68,8 @@ bool BookSearchWords::HitInText(const QString& text) const {
     return Combine(occurs(text1_), mode_ == kFirstWordOnly ? false : occurs(text2_));
 }
 
-std::vector<int> FindTopics(IndexedTextFile& texts, int count, const BookSearchWords& words) {
+std::vector<int> FindTopics(platform::IndexedTextFile& texts, int count,
+                            const BookSearchWords& words) {
     std::vector<int> topics;
     texts.ForEachRecord(count, [&](int t, const std::string& text) {
         if (words.HitInBytes(text)) topics.push_back(t);
@@ -78,7 +79,7 @@ std::vector<int> FindTopics(IndexedTextFile& texts, int count, const BookSearchW
 
 std::vector<int> FindBookTopics(int book, const BookSearchWords& words) {
     const int count = ReadTopicCount(book);
-    IndexedTextFile texts(BookFilePath(book, 'd'));
+    platform::IndexedTextFile texts(BookFilePath(book, 'd'));
     return FindTopics(texts, count, words);
 }
 

@@ -11,7 +11,9 @@
 
 #include "books/book_members.h"
 
+namespace platform {
 class IndexedTextFile;
+}
 
 /// How the two words combine.
 enum SearchModes { kFirstWordOnly = 0, kBothWords = 1, kEitherWord = 2 };
@@ -39,7 +41,8 @@ class BookSearchWords {
 };
 
 /// The topics 1..count whose text in the open topic-text file is a hit, in order.
-std::vector<int> FindTopics(IndexedTextFile& texts, int count, const BookSearchWords& words);
+std::vector<int> FindTopics(platform::IndexedTextFile& texts, int count,
+                            const BookSearchWords& words);
 /// The same for `book`: its count from "booksc", its texts from "<book>d".
 std::vector<int> FindBookTopics(int book, const BookSearchWords& words);
 /// The topics of the translated book whose shown text is a hit, in order.

@@ -12,8 +12,8 @@
 #include "platform/codepage.h"
 #include "platform/error.h"
 #include "platform/guard.h"
+#include "platform/indexed_text_file.h"
 #include "platform/string_grid.h"
-#include "quran/indexed_text_file.h"
 #include "shell/globals.h"
 
 namespace {
@@ -178,7 +178,7 @@ void BookSearchScreen::FillAvailableBooks() {
     }
     // A title that cannot be read leaves its book listed by number; the
     // first error is reported once the list is full.
-    std::optional<IndexedTextFile> titles;
+    std::optional<platform::IndexedTextFile> titles;
     std::string error;
     try {
         titles.emplace(DataDir + "bookst");
@@ -263,7 +263,7 @@ void BookSearchScreen::SearchOneBook(int p) {
         Member.live ? FindLiveTopics(*words_) : FindBookTopics(book, *words_);
     if (topics.empty()) return;
     std::vector<std::string> liveTitles;
-    std::optional<IndexedTextFile> titles;
+    std::optional<platform::IndexedTextFile> titles;
     if (Member.live)
         liveTitles = ReadLiveTitles(kLiveTopicCount);
     else

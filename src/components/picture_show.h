@@ -1,6 +1,8 @@
 // The picture show control: shows one picture and changes to the next one
 // through an animated transition (one of the 150 effects of
-// transition_effects.h, or custom drawing for style 0).
+// transition_effects.h, or custom drawing for style 0). This file and
+// picture_show.cpp hold the control (properties, events, painting);
+// picture_show_thread.* the run of a transition and its worker thread.
 //
 // A transition is prepared by RunTransition and then stepped from progress 0
 // to 100 (or 100 to 0 with Reverse), one frame per step:
@@ -20,11 +22,12 @@
 #include <QThread>
 #include <QWidget>
 #include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+
+#include "components/picture_show_thread.h"
 
 namespace platform {
 class Timer;
@@ -43,47 +46,6 @@ using TNotifyEvent = std::function<void(TCustomPictureShow* sender)>;
 /// A drawing event: the sender, the new picture and the screen bitmap being built.
 using TCustomDrawEvent =
     std::function<void(TCustomPictureShow* sender, const QImage& picture, QImage& screen)>;
-
-/// A manual-reset event: stays set until reset; waiters pass while it is set.
-class ManualResetEvent {
-  public:
-    /// Sets the event and wakes every waiter.
-    void set();
-    /// Clears the event.
-    void reset();
-    /// Waits until the event is set.
-    void wait();
-    /// True while the event is set.
-    bool isSet();
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool set_ = false;
-};
-
-/// The worker thread of a threaded transition.
-class TAnimateThread : public QThread {
-  public:
-    TAnimateThread(TCustomPictureShow& owner, int id);
-    /// Asks the loop to end and wakes it from any wait.
-    void requestEnd();
-    /// The number of the run this thread belongs to.
-    int id() const { return id_; }
-
-  protected:
-    void run() override;
-
-  private:
-    /// Sleeps up to `ms` milliseconds; returns early when the end is requested.
-    void pause(int ms);
-
-    TCustomPictureShow& owner_;
-    const int id_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool end_ = false;
-};
 
 class TCustomPictureShow : public QWidget {
     Q_OBJECT

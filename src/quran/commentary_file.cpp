@@ -1,6 +1,6 @@
 #include "quran/commentary_file.h"
 
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
 #include "shell/globals.h"
 
 namespace {
@@ -22,7 +22,7 @@ const CommentaryStyle& CommentaryStyleOf(int n) {
 }
 
 std::string LoadCommentary(int n, int sura, int aya) {
-    IndexedTextFile file(DataDir + std::to_string(n));
+    platform::IndexedTextFile file(DataDir + std::to_string(n));
     std::string text = file.AyaText(file.FirstAyaRecord(sura), aya);
     if (n == 6 || n == 9) {
         const std::string marker = "aaaaa" + std::to_string(aya);

@@ -4,7 +4,7 @@
 
 #include "platform/binfile.h"
 #include "platform/codepage.h"
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
 #include "quran/quran_files.h"
 #include "shell/globals.h"
 
@@ -35,13 +35,13 @@ bool SearchWordOf(const QString& typed, std::string& word) {
 
 std::vector<QuranHit> FindAyasContaining(const std::string& word) {
     if (word.empty()) return {};
-    IndexedTextFile text(DataDir + "11");
+    platform::IndexedTextFile text(DataDir + "11");
     platform::BinaryFile ayaCount(DataDir + "aya_count");
     return FindAyasContaining(text, ayaCount, word);
 }
 
-std::vector<QuranHit> FindAyasContaining(IndexedTextFile& text, platform::BinaryFile& ayaCount,
-                                         const std::string& word) {
+std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
+                                         platform::BinaryFile& ayaCount, const std::string& word) {
     std::vector<QuranHit> hits;
     if (word.empty()) return hits;
     std::string aya;

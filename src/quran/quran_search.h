@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-class IndexedTextFile;
 namespace platform {
 class BinaryFile;
-}
+class IndexedTextFile;
+}  // namespace platform
 
 /// An aya that contains the searched word.
 struct QuranHit {
@@ -34,5 +34,5 @@ bool SearchWordOf(const QString& typed, std::string& word);
 /// "aya_count". A damaged file raises its read error.
 std::vector<QuranHit> FindAyasContaining(const std::string& word);
 /// The same over open files: the aya text and the aya counts.
-std::vector<QuranHit> FindAyasContaining(IndexedTextFile& text, platform::BinaryFile& ayaCount,
-                                         const std::string& word);
+std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
+                                         platform::BinaryFile& ayaCount, const std::string& word);

@@ -345,6 +345,12 @@ void ReaderCore::Stop() {
     mci1->setPosition(0);
 }
 
+void ReaderCore::ChooseRepeatCount(int count) {
+    if (count < 1 || count > 3) return;
+    RepeatCount = count;
+    view_.UpdateRepeatButtons();
+}
+
 void ReaderCore::Leave() {
     Timer6->setEnabled(false);
     mci1->Close();

@@ -91,6 +91,10 @@ class ReaderCore {
     void Leave();
     /// True while the transport shows the recitation as playing.
     bool Playing() const { return playing_; }
+    /// Chooses how many times each aya is recited (1..3; other counts change
+    /// nothing). It counts from the aya being recited on, and the repeat
+    /// buttons show the choice at once.
+    void ChooseRepeatCount(int count);
 
     /// Connects the four number fields: Enter goes to the number typed.
     void AttachFields(NumberField* aya, NumberField* sura, NumberField* page, NumberField* part);

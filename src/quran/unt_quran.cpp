@@ -90,6 +90,7 @@ void Tfrm_quran::Timer4Timer() {
     Core->AttachFields(remote->Memoaya, remote->memosora, remote->memopage, remote->memopart);
     remote->move(640, 80);
     remote->showAsChild(this);
+    UpdateRepeatButtons();  // shown chosen even when the first sura fails
     Core->LoadSura();
 }
 
@@ -98,7 +99,7 @@ void Tfrm_quran::SavePosition() {
 }
 
 void Tfrm_quran::RepeatButton(int count) {
-    RepeatCount = count;
+    Core->ChooseRepeatCount(count);
 }
 
 void Tfrm_quran::ShowPosition() {
@@ -186,4 +187,8 @@ void OpenQuranSection() {
     }
     Tfrm_quran* viewer = platform::createForm(frm_quran, HubArea());
     viewer->showAsChild(HubArea());
+}
+
+void SaveQuranSectionAtQuit() {
+    if (frm_quran && !frm_quran->isClosed()) frm_quran->SavePosition();
 }

@@ -79,3 +79,6 @@ extern QPointer<Tfrm_quran> frm_quran;
 
 /// Opens section 1 (the viewer at the position the dispatch set).
 void OpenQuranSection();
+/// What section 1 saves when the program is ended from any screen: the
+/// reading position, while the viewer is open (as its own exit button does).
+void SaveQuranSectionAtQuit();

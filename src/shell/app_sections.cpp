@@ -16,7 +16,7 @@
 
 void RegisterAppSections() {
     // Sections register here as their screens are built.
-    RegisterSection(1, OpenQuranSection);
+    RegisterSection(1, OpenQuranSection, SaveQuranSectionAtQuit);
     RegisterSection(2, OpenCommentarySection);
     RegisterSection(3, OpenHadithSection);
     RegisterSection(4, OpenFekhSection);

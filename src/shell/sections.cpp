@@ -3,12 +3,18 @@
 #include <array>
 
 #include "platform/forms.h"
+#include "platform/guard.h"
 #include "shell/globals.h"
 #include "skin/unt_main.h"
 
 namespace {
-std::array<std::function<void()>, 13>& openers() {
-    static std::array<std::function<void()>, 13> table;
+struct Section {
+    std::function<void()> open;
+    std::function<void()> saveAtQuit;
+};
+/// Sections 1..12 by number (slot 0 unused).
+std::array<Section, 13>& sections() {
+    static std::array<Section, 13> table;
     return table;
 }
 std::function<void()>& dispatcher() {
@@ -26,8 +32,14 @@ void SetSectionDispatcher(std::function<void()> dispatch) {
     dispatcher() = std::move(dispatch);
 }
 
-void RegisterSection(int n, std::function<void()> open) {
-    if (n >= 1 && n <= 12) openers()[static_cast<size_t>(n)] = std::move(open);
+void RegisterSection(int n, std::function<void()> open, std::function<void()> saveAtQuit) {
+    if (n >= 1 && n <= 12)
+        sections()[static_cast<size_t>(n)] = {std::move(open), std::move(saveAtQuit)};
+}
+
+void SaveSectionsAtQuit() {
+    for (const Section& section : sections())
+        if (section.saveAtQuit) platform::guarded(section.saveAtQuit);
 }
 
 void PresetSectionValues(int n) {
@@ -55,8 +67,8 @@ void PresetSectionValues(int n) {
 }
 
 void OpenSection(int n) {
-    if (n >= 1 && n <= 12 && openers()[static_cast<size_t>(n)])
-        openers()[static_cast<size_t>(n)]();
+    if (n >= 1 && n <= 12 && sections()[static_cast<size_t>(n)].open)
+        sections()[static_cast<size_t>(n)].open();
     else
         ShowMainMenu();
 }

@@ -8,7 +8,6 @@
 
 #include "platform/fonts.h"
 #include "platform/forms.h"
-#include "quran/unt_quran.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "shell/settings.h"
@@ -42,8 +41,7 @@ void Tfrm_start::FormCreate() {
 }
 
 void Tfrm_start::QuitKey() {
-    // As the reader's own exit button does: the reading position is kept.
-    if (frm_quran && !frm_quran->isClosed()) platform::guarded([] { frm_quran->SavePosition(); });
+    SaveSectionsAtQuit();
     platform::terminateApplication();
 }
 

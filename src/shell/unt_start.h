@@ -19,8 +19,8 @@ class Tfrm_start : public platform::HubWindow {
     void Timer1Timer();
     void Timer4Timer();
 
-    /// Ctrl+Q, from any screen: ends the program, saving the reading position
-    /// first when the Quran reader is open.
+    /// Ctrl+Q, from any screen: ends the program once every section has
+    /// saved what it keeps at quit.
     static void QuitKey();
 
     platform::Timer* Timer1;  // opens the intro, 100 ms after creation

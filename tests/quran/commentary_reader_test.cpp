@@ -1,5 +1,5 @@
 // The commentary reader on the sample disc with hand-made commentary files:
-// the text of each aya in its code page and direction, the language
+// the text of each aya in its font, code page and direction, the language
 // screen, the chooser, the one pause by the text, stepping, the sura index and
 // a missing commentary.
 #include <QApplication>
@@ -85,9 +85,11 @@ class CommentaryReaderTest : public QuranTest {
         const QTextOption o = reader->memotafseer->document()->defaultTextOption();
         return o.textDirection() == Qt::RightToLeft && (o.alignment() & Qt::AlignRight);
     }
+    std::string Font() const { return reader->memotafseer->font().family().toStdString(); }
     void Language(int button) {
         Click(reader->Button(1));
         ASSERT_NE(frm_lang, nullptr);
+        EXPECT_EQ(LanguageScreenMode, 3);
         Click(frm_lang->Button(button));
         platform::processPendingEvents();
         EXPECT_EQ(frm_lang, nullptr);
@@ -106,9 +108,13 @@ DiscBuilder* CommentaryReaderTest::commentaries = nullptr;
 
 TEST_F(CommentaryReaderTest, OpensAtTheFirstAyaInArabicAndFollowsTheRecitation) {
     Open();
+    EXPECT_EQ(CommentaryIndex, 1);
     EXPECT_EQ(Text(), Said(1, 1, 1));
     EXPECT_TRUE(RightToLeft());
+    EXPECT_EQ(Font(), "Arabic transparent");
     EXPECT_TRUE(reader->ButtonEnabled(10));
+    EXPECT_EQ(reader->memosora->toPlainText(), "1");
+    EXPECT_EQ(reader->panquran->VisibleMarks().size(), 1u);
     // At the start of the Quran the backward steps are disabled.
     for (int n : {3, 5, 7, 9}) EXPECT_FALSE(reader->ButtonEnabled(n)) << n;
     FinishAya();
@@ -136,14 +142,18 @@ TEST_F(CommentaryReaderTest, LanguageScreenChoosesTheTranslationsInTheirOwnScrip
     Open();
     Click(reader->Button(4));  // next sura
     ASSERT_EQ(CurrentSura, 2);
-    // button, commentary
-    const std::pair<int, int> cases[] = {{2, 4}, {3, 5}, {4, 6}, {5, 7}, {7, 9}};
-    for (const auto& [button, n] : cases) {
+    // Language button b shows commentary b + 2 in its font. Only an Arabic
+    // commentary reads right to left and lets the chooser (button 10) open.
+    const char* fonts[] = {
+        "Arabic transparent", "Arial", "frnsys", "GerSys", "Arial", "Arial", "Arial"};
+    for (int button = 1; button <= 7; ++button) {
+        const int n = button + 2;
         Language(button);
         EXPECT_EQ(CommentaryIndex, n);
         EXPECT_EQ(Text(), Said(n, 2, 1)) << n;  // no marker, letters of its code page
-        EXPECT_FALSE(RightToLeft()) << n;
-        EXPECT_FALSE(reader->ButtonEnabled(10));
+        EXPECT_EQ(Font(), fonts[button - 1]) << n;
+        EXPECT_EQ(RightToLeft(), n == 3) << n;
+        EXPECT_EQ(reader->ButtonEnabled(10), n == 3) << n;
     }
     // Button 8 closes and changes nothing.
     Language(8);
@@ -164,10 +174,10 @@ TEST_F(CommentaryReaderTest, ChooserGrowsUpwardOnceAndChoosesAnArabicCommentary)
     Tfrm_tafseername* chooser = frm_tafseername;
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(reader->findChildren<Tfrm_tafseername*>().size(), 1u);
-    const QRect closed = chooser->geometry();
+    // From nothing at the reader's lower edge up to 140 by 145, where it stops.
+    EXPECT_EQ(chooser->geometry(), QRect(176, 539, 140, 0));
     Advance(2000);
-    EXPECT_GT(chooser->height(), closed.height());
-    EXPECT_EQ(chooser->geometry().bottom(), closed.bottom());  // grown upward
+    EXPECT_EQ(chooser->geometry(), QRect(176, 394, 140, 145));
     EXPECT_FALSE(chooser->Timer1->enabled());
     const int aya = CurrentAya;
     ASSERT_GT(aya, 1);  // the recitation went on meanwhile

@@ -1,6 +1,6 @@
 // The go-to panel inside the Quran page viewer on the sample disc: button
-// states at the ends of the ranges, the number fields, remarks, jumps by
-// page and part, and pausing for the search.
+// states at the ends of the ranges, the repeat count shown chosen, the
+// number fields, remarks, jumps by page and part, and pausing for the search.
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -134,6 +134,35 @@ TEST_F(RemotePanelTest, AFieldTakingTheFocusIsReplacedByWhatIsTypedAndTheEditing
     Key(panel->memosora, Qt::Key_Return, "\r");
     EXPECT_EQ(Where(), "18:1 293 15");
     EXPECT_FALSE(panel->memosora->hasFocus());  // the reader's keys work again
+}
+
+// The repeat button of the chosen count is shown chosen (disabled, dimmed) at
+// once and stays so through any clicks of the transport; the other two not.
+TEST_F(RemotePanelTest, OnlyTheChosenRepeatCountLooksChosenAfterAnyClicks) {
+    const auto chosen = [this] {
+        std::vector<int> counts;
+        for (int count = 1; count <= 3; ++count) {
+            const ImageButton* b = panel->Button(4 + count);
+            if (!b->isEnabled() && b->graphicsEffect()) counts.push_back(count);
+        }
+        return counts;
+    };
+    // Buttons clicked (2 play, 3 pause, 4 stop, 5..7 once..three times; 0 lets
+    // the aya end), then the count shown chosen. Each row goes on from the last.
+    const std::pair<std::vector<int>, int> rows[] = {
+        {{}, 1},        {{7}, 3},          {{4, 2, 6}, 2},    {{3, 7, 2}, 3},    {{0}, 3},
+        {{6, 0, 0}, 2}, {{4, 5, 2, 3}, 1}, {{6, 5, 7, 6}, 2}, {{2, 3, 2, 4}, 2}, {{5, 5, 0, 7}, 3},
+    };
+    for (const auto& [clicks, count] : rows) {
+        for (int n : clicks) {
+            if (n == 0)
+                FinishAya(*viewer->Core);
+            else
+                Click(panel->Button(n));
+        }
+        EXPECT_EQ(RepeatCount, count);
+        EXPECT_EQ(chosen(), std::vector<int>{count}) << ::testing::PrintToString(clicks);
+    }
 }
 
 TEST_F(RemotePanelTest, RemarkButtonStoresEachAyaOnce) {

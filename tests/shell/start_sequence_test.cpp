@@ -4,12 +4,14 @@
 
 #include <memory>
 
+#include "platform/error.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/inifile.h"
 #include "platform/paths.h"
 #include "quran/unt_quran.h"
 #include "support/sim_device.h"
+#include "shell/app_sections.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 #include "shell/unt_logo.h"
@@ -32,7 +34,7 @@ class StartSequence : public ScreenTest {
     }
 
     void TearDown() override {
-        RegisterSection(1, {});
+        for (int n = 1; n <= 12; ++n) RegisterSection(n, {});
         hub.reset();
         ScreenTest::TearDown();
     }
@@ -134,6 +136,7 @@ TEST_F(StartSequence, AMissingLogoIsReportedAndTheMenuFollows) {
 }
 
 TEST_F(StartSequence, CtrlQOverTheReaderKeepsTheReadingPosition) {
+    RegisterAppSections();
     StartHub();
     hub->Timer1->setEnabled(false);
     CurrentSura = 18;
@@ -147,6 +150,23 @@ TEST_F(StartSequence, CtrlQOverTheReaderKeepsTheReadingPosition) {
     EXPECT_EQ(file.readString("settings", "settings_enter_sora", ""), "18");
     EXPECT_EQ(file.readString("settings", "settings_enter_aya", ""), std::to_string(CurrentAya));
     EXPECT_TRUE(Errors().empty()) << Errors().front();
+}
+
+// The hub knows no section: each one says what it keeps when the program ends.
+TEST_F(StartSequence, CtrlQRunsWhatEachSectionSavesAtQuitAndEndsEvenWhenOneFails) {
+    std::vector<int> saved;
+    RegisterSection(9, {}, [&] { saved.push_back(9); });
+    RegisterSection(3, ShowMainMenu, [&] {
+        saved.push_back(3);
+        throw platform::PlatformError("Cannot open file c:\\quran_setting.ini");
+    });
+    RegisterSection(5, ShowMainMenu);  // nothing to save
+    StartHub();
+    hub->Timer1->setEnabled(false);
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(saved, (std::vector<int>{3, 9}));
+    EXPECT_EQ(Errors(), (std::vector<std::string>{"Cannot open file c:\\quran_setting.ini"}));
+    EXPECT_TRUE(platform::terminationRequested());
 }
 
 TEST_F(StartSequence, AVideoThatCannotBeOpenedWaitsForAClick) {

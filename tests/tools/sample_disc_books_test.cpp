@@ -6,7 +6,7 @@
 
 #include "books/book_files.h"
 #include "platform/codepage.h"
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
 #include "sample_disc_check.h"
 
 namespace {
@@ -23,7 +23,7 @@ TEST_F(SampleDiscBooks, EveryBookAndTopicSaysWhichItIs) {
         const int count = ReadTopicCount(b);
         EXPECT_GT(count, 0);
         int wrong = 0;
-        IndexedTextFile(BookFilePath(b, 'd'))
+        platform::IndexedTextFile(BookFilePath(b, 'd'))
             .ForEachRecord(count, [&](int t, const std::string& s) {
                 wrong += !s.ends_with("book " + std::to_string(b) + ", topic " + std::to_string(t) +
                                       ".");

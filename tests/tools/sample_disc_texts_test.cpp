@@ -8,8 +8,8 @@
 
 #include "devotional/asbab_entry.h"
 #include "platform/codepage.h"
+#include "platform/indexed_text_file.h"
 #include "quran/commentary_file.h"
-#include "quran/indexed_text_file.h"
 #include "sample_disc_check.h"
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 using SampleDiscTexts = SampleDiscTest;
 
 TEST_F(SampleDiscTexts, QuranAndTranslationsAreTheDataFilesLinesInTheirCodePages) {
-    IndexedTextFile quran(DataDir + "11");
+    platform::IndexedTextFile quran(DataDir + "11");
     // Commentary numbers and their data files; 11 is the Quran's own text.
     const std::pair<int, const char*> files[] = {{11, "ar.tsv"}, {4, "en.tsv"}, {5, "fr.tsv"},
                                                  {6, "es.tsv"},  {7, "tr.tsv"}, {8, "id.tsv"},
@@ -41,7 +41,7 @@ TEST_F(SampleDiscTexts, QuranAndTranslationsAreTheDataFilesLinesInTheirCodePages
 }
 
 TEST_F(SampleDiscTexts, EveryOccasionNamesARealAyaAndQuotesIt) {
-    IndexedTextFile quran(DataDir + "11");
+    platform::IndexedTextFile quran(DataDir + "11");
     for (int n = 1; n <= 434; ++n) {
         SCOPED_TRACE(n);
         const OccasionEntry e = ReadOccasionEntry(n);

@@ -18,12 +18,14 @@
 
 #include "platform/binfile.h"
 
+namespace platform {
+
 class IndexedTextFile {
   public:
     /// Opens the file named by a Windows path; raises "Cannot open file" when missing.
     explicit IndexedTextFile(const std::string& windowsPath);
     /// Reads an open file (or a file's bytes, see platform::BinaryFile::fromBytes).
-    explicit IndexedTextFile(platform::BinaryFile file) : file_(std::move(file)) {}
+    explicit IndexedTextFile(BinaryFile file) : file_(std::move(file)) {}
 
     /// Numbered form: the string of record n (n >= 1).
     std::string Record(int n);
@@ -33,7 +35,10 @@ class IndexedTextFile {
     /// of them must lie in the file), then the strings where they lie.
     void ForEachRecord(int count, const std::function<void(int n, const std::string& text)>& each);
 
-    /// By-sura form: the offset of the first aya record of `sura` (1..114).
+    /// The suras of the by-sura form's directory.
+    static constexpr int kSuras = 114;
+
+    /// By-sura form: the offset of the first aya record of `sura` (1..kSuras).
     uint64_t FirstAyaRecord(int sura);
     /// By-sura form: the string of aya `aya` (>= 1) of the sura whose first
     /// record is at `firstRecord`.
@@ -45,5 +50,7 @@ class IndexedTextFile {
     uint64_t size() const { return file_.size(); }
 
   private:
-    platform::BinaryFile file_;
+    BinaryFile file_;
 };
+
+}  // namespace platform

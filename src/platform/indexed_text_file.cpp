@@ -1,5 +1,6 @@
-#include "quran/quran_files.h"
-#include "quran/indexed_text_file.h"
+#include "platform/indexed_text_file.h"
+
+namespace platform {
 
 namespace {
 constexpr uint64_t kRecordBytes = 10;
@@ -34,7 +35,7 @@ void IndexedTextFile::ForEachRecord(int count,
 }
 
 uint64_t IndexedTextFile::FirstAyaRecord(int sura) {
-    if (sura < 1 || sura > kSuraCount) file_.fail();
+    if (sura < 1 || sura > kSuras) file_.fail();
     file_.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
     return file_.readU32();
 }
@@ -51,3 +52,5 @@ std::string IndexedTextFile::RecordAt(uint64_t offset) {
     file_.seek(text);
     return file_.readBytes(length);
 }
+
+}  // namespace platform
