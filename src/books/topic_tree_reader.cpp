@@ -75,8 +75,12 @@ TopicTreeReader::TopicTreeReader(BookMember member, QWidget* parent)
     treeColours.setColor(QPalette::Base, kGreen);
     treeColours.setColor(QPalette::Text, Qt::blue);
     tree1->setPalette(treeColours);
-    connect(tree1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* node) { NodeChosen(node); });
+    connect(tree1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {
+        // The whole tree is painted again: the right-to-left tree repaints
+        // only part of the row it leaves, whose mark would stay beside it.
+        tree1->viewport()->update();
+        NodeChosen(node);
+    });
 
     richtext = new platform::RichTextBox(this, "richtext");
     richtext->setGeometry(429, 121, 348, 409);

@@ -45,16 +45,6 @@ class PrintTest : public ::testing::Test {
     QLocale locale;
 };
 
-/// The median height of the words on pages from `page` on.
-double MedianHeight(const PdfPages& pdf, int page) {
-    std::vector<double> heights;
-    for (const PdfWord& w : pdf.words)
-        if (w.page >= page) heights.push_back(w.height());
-    if (heights.empty()) return 0;
-    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
-    return heights[heights.size() / 2];
-}
-
 }  // namespace
 
 TEST_F(PrintTest, WithoutAPrinterTheTextGoesToAPdfNamedAfterTheTitle) {

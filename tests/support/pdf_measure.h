@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -53,6 +54,16 @@ inline PdfPages PdfWords(const std::filesystem::path& pdf) {
                                m.captured(5).toDouble(), m.captured(6).toDouble(), m.captured(7)});
     }
     return pages;
+}
+
+/// The median height of the words on pages from `page` on: the body's.
+inline double MedianHeight(const PdfPages& pdf, int page) {
+    std::vector<double> heights;
+    for (const PdfWord& w : pdf.words)
+        if (w.page >= page) heights.push_back(w.height());
+    if (heights.empty()) return 0;
+    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+    return heights[heights.size() / 2];
 }
 
 /// The text of a PDF (pdftotext) with the letter forms of Arabic as their
