@@ -1,6 +1,7 @@
 #include "books/topic_tree_reader.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,8 +75,12 @@ TopicTreeReader::TopicTreeReader(BookMember member, QWidget* parent)
     treeColours.setColor(QPalette::Base, kGreen);
     treeColours.setColor(QPalette::Text, Qt::blue);
     tree1->setPalette(treeColours);
-    connect(tree1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* node) { NodeChosen(node); });
+    connect(tree1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {
+        // The whole tree is painted again: the right-to-left tree repaints
+        // only part of the row it leaves, whose mark would stay beside it.
+        tree1->viewport()->update();
+        NodeChosen(node);
+    });
 
     richtext = new platform::RichTextBox(this, "richtext");
     richtext->setGeometry(429, 121, 348, 409);
@@ -245,6 +250,7 @@ void TopicTreeReader::HighlightSearchWords() {
     // One change of the document for all the marks: it is laid out once.
     QTextCursor edit(document);
     edit.beginEditBlock();
+    int firstMark = -1;
     for (QString word : words) {
         // The Arabic books were searched in code page 1256: the word is
         // looked for as that text shows.
@@ -256,11 +262,26 @@ void TopicTreeReader::HighlightSearchWords() {
         if (word.isEmpty()) continue;
         for (QTextCursor found = document->find(word, 0, QTextDocument::FindCaseSensitively);
              !found.isNull();
-             found = document->find(word, found, QTextDocument::FindCaseSensitively))
+             found = document->find(word, found, QTextDocument::FindCaseSensitively)) {
             found.mergeCharFormat(red);
+            if (firstMark < 0 || found.selectionStart() < firstMark)
+                firstMark = found.selectionStart();
+        }
     }
     edit.endEditBlock();
     richtext->moveCursor(QTextCursor::Start);
+    if (firstMark >= 0) ScrollToMark(firstMark);
+}
+
+void TopicTreeReader::ScrollToMark(int position) {
+    // The cursor goes to the mark, whose line comes a third of the way down
+    // the box, with the lines before it above.
+    QTextCursor at(richtext->document());
+    at.setPosition(position);
+    richtext->setTextCursor(at);
+    QScrollBar* bar = richtext->verticalScrollBar();
+    bar->setValue(bar->value() + richtext->cursorRect(at).top() -
+                  richtext->viewport()->height() / 3);
 }
 
 void TopicTreeReader::OpenSearchResult(int book, int topic) {

@@ -46,8 +46,11 @@ class TopicTreeReader : public SkinScreen {
     /// Shows topic n (1..TopicCount) unless it is shown already. A topic
     /// that cannot be read leaves the one shown (and can be chosen again).
     void ShowTopic(int n);
-    /// Paints every occurrence of the library's search words red.
+    /// Paints every occurrence of the library's search words red and scrolls
+    /// the text to the first of them.
     void HighlightSearchWords();
+    /// Scrolls the text so that `position` is in view, and puts the cursor there.
+    void ScrollToMark(int position);
     /// The search screen opened book `book`, topic `topic`: shown (again,
     /// also when it is the one shown) with the search words marked.
     void OpenSearchResult(int book, int topic);

@@ -50,5 +50,5 @@ void ReadingScreen::PrintOrCopyPane(bool print, const QString& title) {
     if (print)
         platform::printDocument(title, *pane_->document());
     else
-        platform::copyToClipboard(title, pane_->toPlainText());
+        platform::copyToClipboard(pane_->toPlainText());
 }

@@ -37,7 +37,8 @@ class ReadingScreen : public SkinScreen {
     /// The pale text pane beside the list: centred text in 16-point Simplified
     /// Arabic, scrolled by the keyboard once Tab reaches it.
     platform::RichTextBox* MakeTextPane();
-    /// Prints the text pane's document (`print`) or copies its text, under `title`.
+    /// Prints the text pane's document under `title` (a PDF needs a name), or
+    /// copies the pane's plain text alone.
     void PrintOrCopyPane(bool print, const QString& title);
 
   private:

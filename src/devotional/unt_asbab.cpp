@@ -115,7 +115,7 @@ void Tfrm_asbab::ButtonClick(int n) {
             platform::printText(title, richtext->toPlainText(), true);
             break;
         case 7:
-            platform::copyToClipboard(title, richtext->toPlainText());
+            platform::copyToClipboard(richtext->toPlainText());
             break;
         case 8:
             OpenChosenAya();

@@ -8,6 +8,7 @@
 #include "platform/guard.h"
 #include "platform/media.h"
 #include "platform/richtext.h"
+#include "platform/rtf.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
 
@@ -121,9 +122,11 @@ void Tfrm_fourty::ChooseLanguage(int language) {
 void Tfrm_fourty::ShowEntry(int n) {
     const std::string name =
         "fourty\\" + std::to_string(ContentLanguage) + "\\" + std::to_string(n);
+    // The text is read whole before it replaces the one shown: a missing
+    // file leaves the earlier text, and nothing new is recited.
+    const platform::RtfDocument text = platform::loadRtf(DataDir + name + ".rtf");
     mci1->Close();
-    ShownEntry = 0;
-    richtext->loadFromFile(DataDir + name + ".rtf");
+    richtext->showDocument(text);
     ShownEntry = n;
     mci1->FileName = SoundDir + name + ".wav";
     mci1->Open();
@@ -137,8 +140,10 @@ void Tfrm_fourty::ButtonClick(int n) {
             BackToMenu();
             break;
         case 6:
+            if (ShownEntry != 0) PrintOrCopyPane(true, EntryLabel(ContentLanguage, ShownEntry));
+            break;
         case 7:
-            if (ShownEntry != 0) PrintOrCopyPane(n == 6, EntryLabel(ContentLanguage, ShownEntry));
+            PrintOrCopyPane(false, {});
             break;
         default:
             break;

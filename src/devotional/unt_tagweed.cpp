@@ -273,7 +273,7 @@ void Tfrm_tagweed::ButtonClick(int n) {
             platform::printText(title, richtext->toPlainText(), true);
             break;
         case 9:
-            platform::copyToClipboard(title, richtext->toPlainText());
+            platform::copyToClipboard(richtext->toPlainText());
             break;
         default:
             if (n >= kFirstExampleButton && n < kFirstExampleButton + kMostTagweedExamples)

@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QTextBlock>
 #include <QTreeWidget>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "book_screen_test.h"
+#include "support/pdf_measure.h"
 #include "books/unt_fekh.h"
 #include "books/unt_hadith.h"
 #include "books/unt_live.h"
@@ -108,7 +108,38 @@ TEST_F(TopicReaderTest, TheTreeShowsTopicsRightAlignedWithTitlesCutAt100) {
     EXPECT_EQ(r->richtext->toPlainText(), QString::fromUtf8("حجر زبرجد أخضر"));
 }
 
-TEST_F(TopicReaderTest, WithoutAPrinterTheTitleAndTextArePrintedToAPdf) {
+// The rows of the tree that look marked on the screen as it was last painted
+// (not painted again for the look): rows mostly not the tree's green.
+// A hit far down its topic: the text is scrolled so that the first red word
+// is in view, below the lines that lead to it.
+TEST_F(TopicReaderTest, AHitOpensWithItsFirstMarkInView) {
+    std::string text;
+    for (int line = 1; line <= 150; ++line) text += Cp1256("سطر ") + std::to_string(line) + "\r\n";
+    topics[{55, 4}] = text + Cp1256("حجر زبرجد في آخره") + "\r\n" + text;
+    WriteBook(55);
+    BookSearchState& search = SearchStateOf(BookMember::Hadith);
+    search.SearchWord1 = kBeryl;
+    search.SearchMode = kFirstWordOnly;
+    Tfrm_hadith* r = Open(OpenHadithSection, frm_hadith);
+    r->OpenSearchResult(55, 4);
+    platform::processPendingEvents();
+    EXPECT_EQ(RedText(r->richtext->document()), kBeryl);
+
+    const QTextCursor mark = r->richtext->document()->find(kBeryl);
+    const QRect at = r->richtext->cursorRect(mark);
+    const QRect view = r->richtext->viewport()->rect();
+    EXPECT_TRUE(view.contains(at)) << at.y() << " in " << view.height();
+    EXPECT_GT(at.top(), view.height() / 5);  // lines before it show above it
+    const QImage shown = r->richtext->viewport()->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_GT(red, 20);
+}
+
+// Both readers print their topic at its size on screen: 16 and 15 pixels are
+// 12 and 11.25 points, and a word's box is 1 to 1.5 times that high.
+TEST_F(TopicReaderTest, WithoutAPrinterTheTitleAndTextArePrintedToAPdfAtTheirScreenSize) {
     // A PDF in the documents folder, and a message saying where.
     const fs::path docs = fs::path(DriveC()) / "docs";
     const fs::path config = fs::path(DriveC()) / "config";
@@ -120,20 +151,29 @@ TEST_F(TopicReaderTest, WithoutAPrinterTheTitleAndTextArePrintedToAPdf) {
     Tfrm_live* live = Open(OpenLiveSection, frm_live);
     ClickNode(live, 12);
     Click(live->Button(7));
+    live->closeForm();
+    platform::processPendingEvents();
+    Tfrm_hadith* hadith = Open(OpenHadithSection, frm_hadith);
+    ClickNode(hadith, 3);
+    Click(hadith->Button(7));
     unsetenv("XDG_CONFIG_HOME");
+
     const fs::path pdf = docs / "ZAFIREL" / "Chapter 12.pdf";
     ASSERT_TRUE(fs::exists(pdf));
-    ASSERT_EQ(platform::ErrorBox::informed().size(), 1u);
+    ASSERT_EQ(platform::ErrorBox::informed().size(), 2u);
     EXPECT_NE(platform::ErrorBox::informed()[0].find(pdf.string()), std::string::npos);
-    std::string text;
-    if (FILE* out = popen(("pdftotext -q '" + pdf.string() + "' -").c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, out)) > 0;) text.append(buffer, n);
-        pclose(out);
-    }
-    EXPECT_NE(text.find("Chapter 12"), std::string::npos) << text;
-    EXPECT_NE(text.find("The reward of Patience. Topic 12 of the book."), std::string::npos)
-        << text;
+    const QString text = PdfLetters(pdf);
+    EXPECT_TRUE(text.contains("Chapter 12")) << text.toStdString();
+    EXPECT_TRUE(text.contains("The reward of Patience. Topic 12 of the book."))
+        << text.toStdString();
+    for (const PdfWord& w : PdfWords(pdf).words)
+        if (w.text == "reward") EXPECT_NEAR(w.height(), 11.25 * 1.25, 11.25 * 0.25);
+
+    const fs::path arabic = docs / "ZAFIREL" / QString::fromUtf8("باب 3.pdf").toStdString();
+    ASSERT_TRUE(fs::exists(arabic));
+    EXPECT_TRUE(PdfLetters(arabic).contains(QString::fromUtf8("حجر زبرجد أخضر")))
+        << PdfLetters(arabic).toStdString();
+    EXPECT_NEAR(MedianHeight(PdfWords(arabic), 1), 12 * 1.25, 12 * 0.25);
 }
 
 TEST_F(TopicReaderTest, ABookOrTopicThatCannotBeReadShowsOneErrorAndTheOthersStillOpen) {
