@@ -168,7 +168,7 @@ std::string topicTitle(const Book& book, int topic, const AyaQuotes& quotes) {
 int quoteCount(const Book& book, int topic) {
     const uint64_t h = seed(book, topic, 2);
     const int kind = static_cast<int>(h % 100);
-    const int pick = static_cast<int>(h >> 32);
+    const int pick = static_cast<int>((h >> 32) % 1000);  // never negative: every topic quotes
     if (kind < 50) return 1 + pick % 4;
     if (kind < 85) return 5 + pick % 10;
     return 15 + pick % 56;
