@@ -74,11 +74,7 @@ void bookBackground(QPainter& p, int fieldWidth) {
 // of them; below them it reaches left to hold the result grid, whose left
 // edge is the leftmost of the screen's controls.
 QPainterPath searchBody() {
-    const qreal top = 224, lower = kResultRect.left() - 19, step = 96;
-    QPainterPath body;
-    body.addPolygon(QPolygonF(
-        {{top, 0}, {800, 0}, {800, 600}, {lower, 600}, {lower, step}, {top, step}, {top, 0}}));
-    return body;
+    return steppedBody(QSizeF(800, 600), 224, 96, kResultRect.left() - 19);
 }
 
 // Button numbers of a reader's actions; the hadith and live readers share theirs.

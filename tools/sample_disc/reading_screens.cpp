@@ -23,21 +23,14 @@ ButtonSpec hidden(const QRect& r) {
 /// The star strip, the body with its pattern and gold rule, the title, and a
 /// framed panel under each of the program's controls.
 void readingBackground(QPainter& p, const ScreenSpec& s, const std::vector<QRect>& panels) {
-    const qreal w = s.size.width(), h = s.size.height(), top = kStarStrip, below = kStarStripBelow,
-                step = kStarStripStep;
-    p.fillRect(QRectF(0, 0, w, h), art::kStarField);
-    QPainterPath body;
-    body.addPolygon(
-        QPolygonF({{top, 0}, {w, 0}, {w, h}, {below, h}, {below, step}, {top, step}, {top, 0}}));
-    p.save();
-    p.setClipPath(body);
-    art::paintGradient(p, body.boundingRect(), QColor(16, 74, 60), QColor(5, 30, 25));
-    art::paintPattern(p, body.boundingRect(), QColor(212, 175, 55, 26), 64);
-    p.restore();
+    p.fillRect(QRect(QPoint(0, 0), s.size), art::kStarField);
+    readerGround(p, steppedBody(s.size, kStarStrip, kStarStripStep, kStarStripBelow));
+    // the gold rule along the body's left edge only
+    const qreal top = kStarStrip + 1, below = kStarStripBelow + 1, step = kStarStripStep + 1;
     p.setPen(QPen(art::kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(
-        QPolygonF({{top + 1, 0}, {top + 1, step + 1}, {below + 1, step + 1}, {below + 1, h}}));
+        QPolygonF({{top, 0}, {top, step}, {below, step}, {below, qreal(s.size.height())}}));
     art::paintTitle(p, s.titleBox, s.titleArabic, s.titleEnglish);
     for (const QRect& r : panels)
         art::paintPanel(p, QRectF(r).adjusted(-5, -5, 5, 5), kPaneColour, art::kGold, 4);

@@ -55,8 +55,15 @@ void starFieldBackground(QPainter& p, const ScreenSpec& screen);
 /// The readers' look: the dark green body with the star lattice and a gold rule.
 void readerBody(QPainter& p, const QRectF& body);
 
-/// The same body in any outline, the gold rule following it 4 pixels inside.
+/// The body's ground alone (gradient and star lattice) within any outline.
+void readerGround(QPainter& p, const QPainterPath& body);
+
+/// The ground in any outline with the gold rule following it 4 pixels inside.
 void readerBody(QPainter& p, const QPainterPath& body);
+
+/// A body filling `size` right of `left`, except above `step`, where it
+/// begins at `topLeft`: a wider star field keeps the stars along the top.
+QPainterPath steppedBody(QSizeF size, qreal topLeft, qreal step, qreal left);
 
 /// The layout file text: [main] ButtonsCount and [BUTTONS] b1.. as "LLL, TTT".
 std::string layoutText(const ScreenSpec& screen);
