@@ -1,12 +1,15 @@
 // The texts of the sample disc that tests make no files of: the Quran's text
 // and the translations, read as the readers read them, are the shared data
-// files' lines in their code pages, and every occasion of revelation names a
-// real aya and quotes its text.
+// files' lines in their code pages, every occasion of revelation names a
+// real aya and quotes its text, and the plain texts shown right to left are
+// Arabic.
+#include <QRegularExpression>
 #include <QStringList>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "devotional/asbab_entry.h"
+#include "devotional/tagweed_file.h"
 #include "platform/codepage.h"
 #include "platform/indexed_text_file.h"
 #include "quran/commentary_file.h"
@@ -49,6 +52,35 @@ TEST_F(SampleDiscTexts, EveryOccasionNamesARealAyaAndQuotesIt) {
         ASSERT_TRUE(OccasionAya(e.suraNum, e.ayaNum, sura, aya));
         EXPECT_EQ(e.aya, quran.AyaText(quran.FirstAyaRecord(sura), aya));
     }
+}
+
+TEST_F(SampleDiscTexts, PlainTextsShownRightToLeftHoldNoLatinLetters) {
+    // A right-to-left pane reorders English: "entry 434." comes out as ".434 entry".
+    const QRegularExpression latin("[A-Za-z]");
+    int found = 0;
+    std::string first;
+    auto check = [&](const std::string& where, const std::string& bytes) {
+        if (!platform::toUnicode(bytes).contains(latin)) return;
+        if (!found++) first = where;
+    };
+    std::ifstream in(std::string(ZAFIREL_SHARED_DATA) + "/quran-text/ar.tsv");
+    for (std::string line; std::getline(in, line);) {
+        const QStringList f = QString::fromUtf8(line).split('\t');
+        ASSERT_EQ(f.size(), 3);
+        for (int n = 1; n <= kCommentaryCount; ++n)
+            if (CommentaryStyleOf(n).rightToLeft)
+                check("commentary " + std::to_string(n) + " " + line.substr(0, line.find('\t', 3)),
+                      LoadCommentary(n, f[0].toInt(), f[1].toInt()));
+    }
+    for (int n = 1; n <= 434; ++n)
+        check("occasion " + std::to_string(n), ReadOccasionEntry(n).sabab);
+    for (int r = 1; r <= kTagweedRuleCount; ++r)
+        for (int p = 1, pages = 1; p <= pages; ++p) {
+            const TagweedPage page = ReadTagweedPage(r, p);
+            pages = page.pageCount;
+            check("rule " + std::to_string(r) + " page " + std::to_string(p), page.text);
+        }
+    EXPECT_EQ(found, 0) << "texts with Latin letters, the first: " << first;
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 //                                    10, 30, 50, 70, 90) without a window, from
 //                                    the same pictures as the show
 //   gallery --buttons OUTDIR         writes the shaped button sheets (button_sheet.cpp)
+//   gallery --skins OUTDIR [FOLDER]  writes a sheet per skin screen of the disc in
+//                                    FOLDER (default as above): background and
+//                                    buttons where the layout file puts them
 //
 // Without JPEGs it uses two generated pictures with big numbers. In the show,
 // Escape quits, Right or Space skips to the next style, Left goes back.
@@ -26,6 +29,7 @@
 #include <vector>
 
 #include "button_sheet.h"
+#include "skin_sheet.h"
 #include "components/picture_show.h"
 #include "components/transition_effects.h"
 #include "platform/clock.h"
@@ -233,13 +237,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const QStringList args = app.arguments().mid(1);
-    QString sheets, folder;
+    QString sheets, skins, folder;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == "--buttons" && i + 1 < args.size()) return writeButtonSheets(args[i + 1]);
         if (args[i] == "--sheets" && i + 1 < args.size()) {
             sheets = args[++i];
+        } else if (args[i] == "--skins" && i + 1 < args.size()) {
+            skins = args[++i];
         } else if (args[i] == "--help" || args[i] == "-h") {
-            std::printf("usage: gallery [--sheets OUTDIR] [FOLDER]\n");
+            std::printf("usage: gallery [--sheets OUTDIR | --skins OUTDIR] [FOLDER]\n");
             return 0;
         } else {
             folder = args[i];
@@ -247,6 +253,7 @@ int main(int argc, char** argv) {
     }
     const fs::path where = folder.isEmpty() ? defaultFolder(app.applicationDirPath().toStdString())
                                             : fs::path(folder.toStdString());
+    if (!skins.isEmpty()) return writeSkinSheets(skins, where);
     if (!sheets.isEmpty()) return writeSheets(sheets, pictures(where));
     Gallery gallery(pictures(where));
     gallery.setGeometry(gallery.screen()->geometry());  // also without a window manager

@@ -64,7 +64,7 @@ void paintGradient(QPainter& p, const QRectF& box, const QColor& top, const QCol
 
 void paintPattern(QPainter& p, const QRectF& box, const QColor& lines, qreal cell) {
     p.save();
-    p.setClipRect(box);
+    p.setClipRect(box, Qt::IntersectClip);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(lines, 1));
     p.setBrush(Qt::NoBrush);

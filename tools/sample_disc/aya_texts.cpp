@@ -66,11 +66,7 @@ QString commentaryText(int commentary, const SuraInfo& sura, int aya, const QStr
            QString::fromUtf8("، الآية ") + QString::number(aya) + "\r\n\r\n" +
            QString::fromUtf8("قال تعالى: «") + ayaText + QString::fromUtf8("»\r\n\r\n") +
            QString::fromUtf8(notes[commentary - 1]) +
-           QString::fromUtf8(" وهو نص تجريبي من القرص التجريبي يقوم مقام التفسير.") +
-           QString("\r\n\r\nSample commentary %1: sura %2, aya %3.")
-               .arg(commentary)
-               .arg(sura.number)
-               .arg(aya);
+           QString::fromUtf8(" وهو نص تجريبي من القرص التجريبي يقوم مقام التفسير.");
 }
 
 }  // namespace disc

@@ -38,8 +38,8 @@ std::string encodeExactly(const QString& text, int codePage, const std::string& 
 QString commentaryName(int commentary);
 
 /// The generated text of Arabic commentary 1..3 for one aya: which commentary,
-/// sura and aya it is, the aya's own text quoted, a line of explanation and an
-/// English line saying the same.
+/// sura and aya it is, the aya's own text quoted and a line of explanation,
+/// all in Arabic: the reader shows these texts right to left.
 QString commentaryText(int commentary, const SuraInfo& sura, int aya, const QString& ayaText);
 
 }  // namespace disc

@@ -135,18 +135,21 @@ uint64_t seed(const Book& book, int topic, int salt) {
                static_cast<uint64_t>(salt));
 }
 
-// Every seventh title quotes the opening words of an aya, past 100 characters.
+// What a topic is about comes first and its place last, "ما جاء في فضل العلم
+// (الباب 7)", since the tree shows only the title's start. Every seventh title
+// quotes the opening words of an aya, past 100 characters.
 std::string topicTitle(const Book& book, int topic, const AyaQuotes& quotes) {
     static const std::string doing = cp("ما جاء في "), ruling = cp("حكم "),
                              saying = cp("قول الله تعالى «"),
-                             proving = cp("الاستدلال بقول الله تعالى «"), upTo = cp("» الآية");
-    std::string title = topicName(book, topic) + ": ";
+                             proving = cp("الاستدلال بقول الله تعالى «"), upTo = cp("» الآية"),
+                             chapter = cp("الباب "), question = cp("المسألة ");
+    const std::string place = " (" + (book.fekh ? question : chapter) + std::to_string(topic) + ")";
     if (topic % 7) {
         const auto& subjects = book.fekh ? fekhSubjects() : hadithSubjects();
-        return title + (book.fekh ? ruling : doing) +
-               subjects[(book.number * 7 + topic) % subjects.size()];
+        return (book.fekh ? ruling : doing) +
+               subjects[(book.number * 7 + topic) % subjects.size()] + place;
     }
-    title += book.fekh ? proving : saying;
+    std::string title = book.fekh ? proving : saying;
     // the opening words of the first aya from a seeded place long enough to pass 100 characters
     const size_t count = quotes.texts.size();
     size_t k = seed(book, topic, 1) % count;
@@ -158,26 +161,27 @@ std::string topicTitle(const Book& book, int topic, const AyaQuotes& quotes) {
         title.append(aya, at, end - at);
         at = end + 1;
     }
-    return title + upTo;
+    return title + upTo + place;
 }
 
 // How many ayas a topic quotes: mostly a few, now and then a long passage.
 int quoteCount(const Book& book, int topic) {
     const uint64_t h = seed(book, topic, 2);
     const int kind = static_cast<int>(h % 100);
-    const int pick = static_cast<int>(h >> 32);
+    const int pick = static_cast<int>((h >> 32) % 1000);  // never negative: every topic quotes
     if (kind < 50) return 1 + pick % 4;
     if (kind < 85) return 5 + pick % 10;
     return 15 + pick % 56;
 }
 
-std::string topicText(const Book& book, int topic, const std::string& title,
-                      const AyaQuotes& quotes) {
+// The reader shows and copies the title above the text, so the text begins
+// with its own words; it says in Arabic which topic it is, since it is read
+// right to left.
+std::string topicText(const Book& book, int topic, const AyaQuotes& quotes) {
     static const std::string note = cp("هذا نص تجريبي يقوم مقام نص "),
                              followed = cp("، تتلوه آيات من القرآن الكريم."),
                              said = cp("قال الله تعالى:"), open = cp("«"), close = cp("» ");
-    std::string text = book.title + "\r\n" + title + "\r\n\r\n" + note + topicName(book, topic) +
-                       followed + "\r\n";
+    std::string text = note + topicName(book, topic) + followed + "\r\n";
     for (const Planted& p : kPlanted)
         if (p.book == book.number && p.topic == topic) text += cp(p.sentence) + "\r\n";
     text += "\r\n" + said + "\r\n";
@@ -185,8 +189,7 @@ std::string topicText(const Book& book, int topic, const std::string& title,
     size_t k = seed(book, topic, 3) % count;
     for (int i = quoteCount(book, topic); i > 0; --i, k = (k + 1) % count)
         text += open + quotes.texts[k] + close + quotes.references[k] + "\r\n";
-    return text + "\r\nSample text: book " + std::to_string(book.number) + ", topic " +
-           std::to_string(topic) + ".";
+    return text + "\r\n" + cp("انتهى نص ") + topicName(book, topic) + ".";
 }
 
 }  // namespace
@@ -259,7 +262,7 @@ TopicFiles topicFiles(const Book& book, const AyaQuotes& quotes) {
     std::vector<std::string> titles, texts;
     for (int t = 1; t <= book.topics; ++t) {
         titles.push_back(topicTitle(book, t, quotes));
-        texts.push_back(topicText(book, t, titles.back(), quotes));
+        texts.push_back(topicText(book, t, quotes));
     }
     return {numberedTextFile(titles), numberedTextFile(texts)};
 }
@@ -396,10 +399,12 @@ std::string liveTitlesFile() {
 std::string liveTopic(int n) {
     QString subject = kLiveSubjects[n - 1];
     subject[0] = subject[0].toLower();
+    // The reader shows the title above the text and copies both, so the text
+    // does not begin with it; it names its subject once, as the title does.
     std::vector<RtfParagraph> doc = {
-        {liveTitle(n), false, true, 32},
-        {QString("This is topic %1 of %2 in the Translation of Sahih Tolvaric on the sample disc. "
-                 "It stands in for the translated chapter on %3.")
+        {QString("Subject: %1. This is topic %2 of %3 in the Translation of Sahih Tolvaric on the "
+                 "sample disc. It stands in for the translated chapter on %4.")
+             .arg(kLiveSubjects[n - 1])
              .arg(n)
              .arg(kLiveTopics)
              .arg(subject),

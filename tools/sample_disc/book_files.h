@@ -73,7 +73,7 @@ constexpr int kLiveTopics = 92;
 /// "tolvaric_title.ini": section [titles], key n = title of topic n.
 std::string liveTitlesFile();
 
-/// Topic n (1..92) as an English RTF document that begins with its title.
+/// Topic n (1..92) as an English RTF document; its title is not repeated in it.
 std::string liveTopic(int n);
 
 }  // namespace disc

@@ -70,6 +70,13 @@ void bookBackground(QPainter& p, int fieldWidth) {
     readerBody(p, QRectF(fieldWidth, 0, 800 - fieldWidth, 600));
 }
 
+// A search screen's body: beside the stars along the top edge it starts right
+// of them; below them it reaches left to hold the result grid, whose left
+// edge is the leftmost of the screen's controls.
+QPainterPath searchBody() {
+    return steppedBody(QSizeF(800, 600), 224, 96, kResultRect.left() - 19);
+}
+
 // Button numbers of a reader's actions; the hadith and live readers share theirs.
 struct ReaderButtons {
     int count, next, previous, search, print, copy, exit, minimise, menu;
@@ -108,10 +115,8 @@ ScreenSpec bookReaderScreen(Library library) {
         s.buttons[tools[i].first - 1].rect = QRect(700 - i * 96, 540, 90, 52);
     }
     s.controls = {kBookTreeRect, kBookTextRect, kBookTitleRect, part};
-    for (const QRect& star :
-         stars({{7, 30}, {116, 35}, {0, 144}, {0, 390}},
-               {{73, 20}, {183, 32}, {41, 100}, {12, 211}, {20, 459}, {0, 508}}))
-        s.controls.push_back(star);
+    s.stars = stars({{7, 30}, {116, 35}, {0, 144}, {0, 390}},
+                    {{73, 20}, {183, 32}, {41, 100}, {12, 211}, {20, 459}, {0, 508}});
     s.paint = [names, live, part](QPainter& p, const ScreenSpec&) {
         bookBackground(p, 212);
         art::paintTitle(p, QRectF(224, 8, 560, 44), u(names.arabic), names.english);
@@ -158,12 +163,11 @@ ScreenSpec bookSearchScreen(Library library) {
     };
     s.controls = {kSearchWord1Rect, kSearchWord2Rect, kSearchAndRect, kSearchOrRect,
                   kAvailableRect,   kChosenRect,      kResultRect};
-    for (const QRect& star :
-         stars({{7, 30}, {146, 5}, {-2, 144}, {-3, 393}},
-               {{93, 20}, {193, 66}, {41, 100}, {5, 220}, {34, 530}, {100, 570}}))
-        s.controls.push_back(star);
+    s.stars = stars({{7, 30}, {146, 5}, {-2, 144}, {-3, 393}},
+                    {{93, 20}, {193, 66}, {41, 100}, {5, 220}, {34, 530}, {100, 570}});
     s.paint = [names, connectors](QPainter& p, const ScreenSpec&) {
-        bookBackground(p, 218);
+        p.fillRect(QRect(0, 0, 800, 600), art::kStarField);
+        readerBody(p, searchBody());
         captionLine(p, QRectF(236, 5, 536, 26), names.searchArabic, names.searchEnglish);
         for (const QRect& word : {kSearchWord1Rect, kSearchWord2Rect})
             p.fillRect(QRectF(word).adjusted(-2, -2, 2, 2), art::kGold);

@@ -88,10 +88,15 @@ ScreenSpec chooserScreen() {
 }
 
 ScreenSpec languageScreen() {
-    const std::pair<const char*, const char*> languages[7] = {
-        {"العربية", "Arabic"},    {"الإنجليزية", "English"}, {"الفرنسية", "Français"},
-        {"الإسبانية", "Español"}, {"التركية", "Türkçe"},     {"الإندونيسية", "Bahasa Indonesia"},
-        {"الروسية", "Русский"},
+    // Button n opens text n + 2: the third Arabic commentary, then the six translations.
+    const std::pair<QString, QString> languages[7] = {
+        {commentaryName(3), "3rd commentary"},
+        {u("الإنجليزية"), "English"},
+        {u("الفرنسية"), "Français"},
+        {u("الإسبانية"), "Español"},
+        {u("التركية"), "Türkçe"},
+        {u("الإندونيسية"), "Bahasa Indonesia"},
+        {u("الروسية"), "Русский"},
     };
     ScreenSpec s{"lang", {800, 600}, "لغة التفسير والترجمة", "Language of the commentary", {},
                  {},     {}};
@@ -99,7 +104,7 @@ ScreenSpec languageScreen() {
     for (int i = 0; i < 7; ++i) {  // two columns, right to left; the last one centred
         QRect r(i % 2 ? 170 : 410, 130 + (i / 2) * 80, 220, 64);
         if (i == 6) r.moveLeft(290);
-        s.buttons.push_back({u(languages[i].first), u(languages[i].second), r, Icon::None});
+        s.buttons.push_back({languages[i].first, languages[i].second, r, Icon::None});
     }
     s.buttons.push_back({"إغلاق", "Close", QRect(340, 456, 120, 56), Icon::None});
     s.paint = [](QPainter& p, const ScreenSpec& screen) {

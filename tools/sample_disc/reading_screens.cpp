@@ -6,8 +6,9 @@ namespace {
 
 using art::Icon;
 
-/// The strip the stars sit on: wide enough for every star of these screens.
-constexpr int kStarStrip = 126;
+/// The strip the stars sit on: wide enough for every star of these screens
+/// down to kStarStripStep, narrower below it, clear of the panels at 129 and 131.
+constexpr int kStarStrip = 126, kStarStripStep = 48, kStarStripBelow = 110;
 const QColor kPaneColour(218, 215, 184);
 
 QString u(const char* text) {
@@ -22,12 +23,14 @@ ButtonSpec hidden(const QRect& r) {
 /// The star strip, the body with its pattern and gold rule, the title, and a
 /// framed panel under each of the program's controls.
 void readingBackground(QPainter& p, const ScreenSpec& s, const std::vector<QRect>& panels) {
-    p.fillRect(QRect(0, 0, kStarStrip, s.size.height()), art::kStarField);
-    const QRectF body(kStarStrip, 0, s.size.width() - kStarStrip, s.size.height());
-    art::paintGradient(p, body, QColor(16, 74, 60), QColor(5, 30, 25));
-    art::paintPattern(p, body, QColor(212, 175, 55, 26), 64);
+    p.fillRect(QRect(QPoint(0, 0), s.size), art::kStarField);
+    readerGround(p, steppedBody(s.size, kStarStrip, kStarStripStep, kStarStripBelow));
+    // the gold rule along the body's left edge only
+    const qreal top = kStarStrip + 1, below = kStarStripBelow + 1, step = kStarStripStep + 1;
     p.setPen(QPen(art::kGold, 2));
-    p.drawLine(QPointF(kStarStrip + 1, 0), QPointF(kStarStrip + 1, s.size.height()));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(
+        QPolygonF({{top, 0}, {top, step}, {below, step}, {below, qreal(s.size.height())}}));
     art::paintTitle(p, s.titleBox, s.titleArabic, s.titleEnglish);
     for (const QRect& r : panels)
         art::paintPanel(p, QRectF(r).adjusted(-5, -5, 5, 5), kPaneColour, art::kGold, 4);

@@ -1,5 +1,6 @@
 #include "skin.h"
 
+#include <QPainterPath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -39,6 +40,32 @@ void readerBody(QPainter& p, const QRectF& body) {
     p.drawRect(body.adjusted(4, 4, -4, -4));
 }
 
+void readerGround(QPainter& p, const QPainterPath& body) {
+    p.save();
+    p.setClipPath(body);
+    art::paintGradient(p, body.boundingRect(), QColor(16, 74, 60), QColor(5, 30, 25));
+    art::paintPattern(p, body.boundingRect(), QColor(212, 175, 55, 26), 64);
+    p.restore();
+}
+
+void readerBody(QPainter& p, const QPainterPath& body) {
+    readerGround(p, body);
+    QPainterPathStroker edge;
+    edge.setWidth(8);
+    edge.setJoinStyle(Qt::MiterJoin);
+    p.setPen(QPen(art::kGold, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body.subtracted(edge.createStroke(body)).simplified());
+}
+
+QPainterPath steppedBody(QSizeF size, qreal topLeft, qreal step, qreal left) {
+    const qreal w = size.width(), h = size.height();
+    QPainterPath body;
+    body.addPolygon(QPolygonF(
+        {{topLeft, 0}, {w, 0}, {w, h}, {left, h}, {left, step}, {topLeft, step}, {topLeft, 0}}));
+    return body;
+}
+
 std::string layoutText(const ScreenSpec& screen) {
     std::string text =
         "[main]\r\nButtonsCount=" + std::to_string(screen.buttons.size()) + "\r\n\r\n[BUTTONS]\r\n";
@@ -65,6 +92,8 @@ void checkLayout(const ScreenSpec& screen) {
                 fail("overlaps button " + std::to_string(j + 1));
         for (const QRect& control : screen.controls)
             if (control.intersects(r)) fail("lies over a control of the screen");
+        for (const QRect& star : screen.stars)
+            if (star.intersects(r)) fail("lies over a star");
     }
 }
 

@@ -36,6 +36,9 @@ struct ScreenSpec {
     std::function<void(QPainter&, const ScreenSpec&)> paint;
     /// Where the program places its own controls; no button may lie there.
     std::vector<QRect> controls;
+    /// Where the program places its star pictures, which are drawn on the
+    /// star field (art::kStarField); no button may lie there either.
+    std::vector<QRect> stars;
     /// Whether the screen has a folder per interface language (graphic\<folder>\1\).
     bool perLanguage = true;
     /// The interface language whose folder it goes into.
@@ -51,6 +54,16 @@ void starFieldBackground(QPainter& p, const ScreenSpec& screen);
 
 /// The readers' look: the dark green body with the star lattice and a gold rule.
 void readerBody(QPainter& p, const QRectF& body);
+
+/// The body's ground alone (gradient and star lattice) within any outline.
+void readerGround(QPainter& p, const QPainterPath& body);
+
+/// The ground in any outline with the gold rule following it 4 pixels inside.
+void readerBody(QPainter& p, const QPainterPath& body);
+
+/// A body filling `size` right of `left`, except above `step`, where it
+/// begins at `topLeft`: a wider star field keeps the stars along the top.
+QPainterPath steppedBody(QSizeF size, qreal topLeft, qreal step, qreal left);
 
 /// The layout file text: [main] ButtonsCount and [BUTTONS] b1.. as "LLL, TTT".
 std::string layoutText(const ScreenSpec& screen);

@@ -49,8 +49,9 @@ ScreenSpec supplicationsScreen() {
         p.drawEllipse(QRectF(kCircle).adjusted(-9, -9, 9, 9));
         p.setBrush(art::kGreenDeep);
         p.drawEllipse(QRectF(kCircle).adjusted(-3, -3, 3, 3));
-        art::drawCaption(p, QRectF(250, 536, 260, 44), u("اضغط الصورة لعرض الصور كاملة"),
-                         "Click the picture for all the photos");
+        // under the ring and inside the frame, whose band ends 23 pixels into the body
+        art::drawCaption(p, QRectF(art::kStarFieldWidth + 30, 524, 256, 46),
+                         u("اضغط الصورة لعرض الصور كاملة"), "Click the picture for all the photos");
     };
     return s;
 }

@@ -110,11 +110,10 @@ void writeOccasions(DiscWriter& out, const QuranStructure& quran) {
         const std::string text =
             encodeExactly(ayas[static_cast<size_t>(quran.id(at) - 1)], 1256, "ar.tsv");
         if (text.size() > 2047) throw std::logic_error("aya longer than an INI value");
-        const std::string account =
-            toCp1256(u("نص تجريبي يقوم مقام سبب نزول الآية ")) + aya + toCp1256(u(" من سورة ")) +
-            sura + toCp1256(u("، وهو المدخل ")) + std::to_string(n) + toCp1256(u(" من ")) +
-            std::to_string(kOccasions) + ". Sample account of entry " + std::to_string(n) +
-            ": sura " + std::to_string(at.sura) + ", aya " + aya;
+        const std::string account = toCp1256(u("نص تجريبي يقوم مقام سبب نزول الآية ")) + aya +
+                                    toCp1256(u(" من سورة ")) + sura + toCp1256(u("، وهو المدخل ")) +
+                                    std::to_string(n) + toCp1256(u(" من ")) +
+                                    std::to_string(kOccasions) + ".";
         out.write(kData + "asbab\\" + std::to_string(n) + ".ini",
                   "[asbab]\r\naya=" + text + "\r\nsabab=" + account + "\r\naya_num=" + aya +
                       "\r\nsora_num=" + std::to_string(at.sura) + "\r\n");

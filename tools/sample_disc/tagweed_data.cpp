@@ -131,11 +131,6 @@ std::string tagweedPageText(int rule, int page) {
                 .arg(page)
                 .arg(pages.size())
                 .arg(entry.examples);
-    text += QString("\nRule %1, page %2 of %3: %4 recited examples")
-                .arg(rule)
-                .arg(page)
-                .arg(pages.size())
-                .arg(entry.examples);
     text.replace("\n", "\r\n");
     return encodeExactly(text, 1256, "rule " + std::to_string(rule));
 }
