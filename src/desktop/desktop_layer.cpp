@@ -77,7 +77,9 @@ KeysWindow::KeysWindow(const QObject* screen, QWidget* parent) : QDialog(parent)
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         QStringList names;
         for (QKeyCombination k : rows[r].keys) names << keyName(k);
-        table->setItem(r, 0, new QTableWidgetItem(names.join(", ")));
+        // Key names read left to right in an Arabic table too ("Ctrl+,").
+        table->setItem(r, 0,
+                       new QTableWidgetItem(QChar(0x2066) + names.join(", ") + QChar(0x2069)));
         table->setItem(
             r, 1,
             new QTableWidgetItem(QString::fromUtf8(inArabic ? rows[r].arabic : rows[r].english)));

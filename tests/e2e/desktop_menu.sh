@@ -27,16 +27,14 @@ expect_window() {
   local g; g=$(geometry)
   [ "$g" = "1024x768+0+0" ] || fail "$1: the hub is $g, not a 1024x768 window at 0,0"
   menu_at 0 0
-  [ "$(pixel 1200 1000)" != "srgb(0,0,0)" ] || fail "$1: the screen beyond the window is black"
 }
 expect_full() {
   local g; g=$(geometry)
   [ "$g" = "1280x1024+0+0" ] || fail "$1: the hub is $g, not the whole screen"
   menu_at 128 128
-  [ "$(pixel 1200 1000)" = "srgb(0,0,0)" ] || fail "$1: no black round the display"
+  [ "$(pixel 60 60)" = "srgb(0,0,0)" ] || fail "$1: no black round the display"
 }
 
-menu_at 0 0
 expect_window "started with ZAFIREL_WINDOWED=1"
 keep window
 xdotool key F11
