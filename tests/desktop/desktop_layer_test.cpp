@@ -27,7 +27,9 @@
 #include "quran/unt_soraname.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
+#include "shell/unt_logo.h"
 #include "shell/unt_start.h"
+#include "shell/unt_video.h"
 #include "skin/unt_main.h"
 #include "support/screen_test.h"
 #include "support/sim_device.h"
@@ -261,6 +263,8 @@ TEST_F(DesktopLayerTest, TheKeysWindowListsWhatTheScreensHandlerDoes) {
          }},
         {"sura index",
          [] { return static_cast<platform::Form*>(platform::createForm(frm_soraname)); }},
+        {"video", [] { return static_cast<platform::Form*>(platform::createForm(frmvideo)); }},
+        {"logo", [] { return static_cast<platform::Form*>(platform::createForm(frmlogo)); }},
     };
     for (const Screen& s : screens) {
         for (int key : probes) {
