@@ -215,14 +215,17 @@ KeysWindow* DesktopLayer::openKeys() {
 
 QDialog* DesktopLayer::openAbout() {
     if (about_) about_->close();
+    // Paths read left to right in the Arabic text too.
+    auto path = [](const QString& p) { return QChar(0x2066) + p.toHtmlEscaped() + QChar(0x2069); };
     const QString docs =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZAFIREL";
+    const QString disc =
+        QString::fromStdString(platform::driveFolder(platform::programDrive()[0]).string());
     auto* label =
         new QLabel(text(Text::AboutText)
-                       .arg(ZAFIREL_VERSION, qVersion(), prefs_.file(),
-                            QString::fromStdString(platform::userDriveFolder().string()), docs,
-                            QString::fromStdString(
-                                platform::driveFolder(platform::programDrive()[0]).string())));
+                       .arg(ZAFIREL_VERSION, qVersion(), path(prefs_.file()),
+                            path(QString::fromStdString(platform::userDriveFolder().string())),
+                            path(docs), path(disc)));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     about_ = infoDialog(text(Text::AboutTitle), label, hub_);
