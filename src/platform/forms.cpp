@@ -46,16 +46,22 @@ class ModalBlocker : public QWidget {
 class KeyRouter : public QObject {
   public:
     std::function<void()> quit;
+    std::function<bool(QWidget*, QEvent*)> programHook;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress || routing_) return false;
+        const bool menu = e->type() == QEvent::ContextMenu;
+        if ((e->type() != QEvent::KeyPress && !menu) || routing_) return false;
         auto* receiver = qobject_cast<QWidget*>(watched);
         if (!receiver) return false;
+        const bool inHub = area && receiver->window() == area->window();
+        // A context menu request is seen once: it is taken or goes its way.
+        if (menu) return inHub && programHook && programHook(receiver, e);
         // Only the first delivery, not the walk up to the parents that
         // follows when a control leaves the key.
         QWidget* focus = QApplication::focusWidget();
         if (focus && receiver != focus) return false;
+        if (inHub && programHook && programHook(receiver, e)) return true;
         auto* key = static_cast<QKeyEvent*>(e);
         if (key->key() == Qt::Key_Q && (key->modifiers() & Qt::ControlModifier)) {
             if (quit) guarded(quit);
@@ -101,6 +107,10 @@ void routeKeys(std::function<void()> quit) {
         QCoreApplication::instance()->installEventFilter(router);
     }
     router->quit = std::move(quit);
+}
+
+void setProgramEventHook(std::function<bool(QWidget*, QEvent*)> hook) {
+    if (router) router->programHook = std::move(hook);
 }
 
 QWidget* displayArea() {

@@ -36,6 +36,12 @@ Form* topForm();
 /// `quit`.
 void routeKeys(std::function<void()> quit);
 
+/// The program's own layer sees, before any screen, every key press and every
+/// context menu request (right click, Menu key) made in the hub's window.
+/// Returning true takes the event; false lets it go its usual way. Needs
+/// routeKeys(); an empty function removes the hook.
+void setProgramEventHook(std::function<bool(QWidget* receiver, QEvent* e)> hook);
+
 class Form : public QWidget {
     Q_OBJECT
   public:

@@ -1,6 +1,10 @@
 #include "shell/unt_logo.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/error.h"
 #include "platform/jpeg.h"
@@ -19,6 +23,7 @@ static void LinkLogoResource() {
 
 Tfrmlogo::Tfrmlogo(QWidget* parent) : platform::Form(parent) {
     imgground = new platform::ImageControl(this, "imgground");
+    imgground->onClick = [this] { Timer1Timer(); };
     Timer1 = new platform::Timer(this, 5000, true);
     Timer1->onTimer = [this] { Timer1Timer(); };
 }
@@ -39,7 +44,30 @@ void Tfrmlogo::formCreate() {
 }
 
 void Tfrmlogo::Timer1Timer() {
+    if (isClosed()) return;
     Timer1->setEnabled(false);
-    ShowMainMenu();
+    EnterMainMenu();
     closeForm();
+}
+
+bool Tfrmlogo::KeyPressed(int key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter &&
+        key != Qt::Key_Space)
+        return false;
+    Timer1Timer();
+    return true;
+}
+
+void EnterMainMenu() {
+    LanguageIndex = 1;
+    ShowMainMenu();
+    // For measuring start-up: end the program once the menu is shown and the
+    // events before it are done.
+    if (std::getenv("ZAFIREL_EXIT_AT_MENU")) {
+        QTimer::singleShot(0, [] {
+            std::printf("main menu\n");
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
 }

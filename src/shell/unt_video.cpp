@@ -5,6 +5,8 @@
 
 QPointer<Tfrmvideo> frmvideo;
 
+bool Tfrmvideo::StartAtMenu = false;
+
 Tfrmvideo::Tfrmvideo(QWidget* parent) : platform::Form(parent) {
     panvideo = new platform::ImageControl(this, "panvideo");
     panvideo->setAttribute(Qt::WA_NativeWindow);
@@ -23,6 +25,13 @@ void Tfrmvideo::formCreate() {
     setClientSize(1024, 768);
     panvideo->setGeometry(0, 0, 1024, 768);
     panvideo->show();
+    if (StartAtMenu) {
+        // After the caller has shown this screen: closing it inside its
+        // creation would leave the modal show to a closed screen.
+        QMetaObject::invokeMethod(
+            this, [this] { SkipToMenu(); }, Qt::QueuedConnection);
+        return;
+    }
     mci1->Close();
     mci1->FileName = RootDir + "graphic\\" + "1.wmv";
     mci1->Display = panvideo;
@@ -32,8 +41,11 @@ void Tfrmvideo::formCreate() {
 }
 
 void Tfrmvideo::panvideoClick() {
-    // Clicks once the wait has begun are ignored: one logo, one main menu.
-    if (VideoSkipped == 1 || waitStarted_) return;
+    // A click once the wait has begun leaves for the main menu (once).
+    if (VideoSkipped == 1 || waitStarted_) {
+        SkipToMenu();
+        return;
+    }
     VideoSkipped = 1;
     waitStarted_ = true;
     mci1->Close();
@@ -51,6 +63,23 @@ void Tfrmvideo::mci1Notify() {
 void Tfrmvideo::Timer1Timer() {
     Timer1->setEnabled(false);
     Timer2->setEnabled(true);
+}
+
+bool Tfrmvideo::KeyPressed(int key, Qt::KeyboardModifiers) {
+    if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter &&
+        key != Qt::Key_Space)
+        return false;
+    panvideoClick();
+    return true;
+}
+
+void Tfrmvideo::SkipToMenu() {
+    if (isClosed()) return;
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    mci1->Close();
+    closeForm();
+    EnterMainMenu();
 }
 
 void Tfrmvideo::Timer2Timer() {

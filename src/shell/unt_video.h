@@ -1,5 +1,6 @@
 // The intro video: plays full size; a click or the end of the video starts a
-// five-second wait, then the logo follows.
+// five-second wait, then the logo follows. Escape, Enter or Space act as the
+// click; during the wait they (or a click) go straight to the main menu.
 #pragma once
 
 #include <QPointer>
@@ -19,6 +20,14 @@ class Tfrmvideo : public platform::Form {
     void mci1Notify();
     void Timer1Timer();
     void Timer2Timer();
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
+
+    /// Leaves the intro for the main menu at once, as the logo's timer does.
+    void SkipToMenu();
+
+    /// Set at start from the user's choice: no video and no logo, the main
+    /// menu at once.
+    static bool StartAtMenu;
 
     platform::ImageControl* panvideo;
     platform::MediaPlayer* mci1;

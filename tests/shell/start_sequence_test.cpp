@@ -101,7 +101,7 @@ TEST_F(StartSequence, RunsFromTheHubThroughVideoAndLogoToTheMenuAndBack) {
     EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
-TEST_F(StartSequence, AClickSkipsTheVideoAndFurtherClicksOpenOneLogoAndOneMenu) {
+TEST_F(StartSequence, AClickSkipsTheVideoAndTheLogoFollowsFiveSecondsLater) {
     StartHub();
     Advance(100);
     ASSERT_NE(frmvideo, nullptr);
@@ -109,11 +109,9 @@ TEST_F(StartSequence, AClickSkipsTheVideoAndFurtherClicksOpenOneLogoAndOneMenu) 
     Click(frmvideo->panvideo);
     EXPECT_EQ(frmvideo->VideoSkipped, 1);
     EXPECT_EQ(platform::SimulatedDevice::log().back(), "close");
-    for (int i = 0; i < 4; ++i) {
-        Advance(1000);
-        if (frmvideo) Click(frmvideo->panvideo);
-    }
-    Advance(1010);
+    Advance(4990);
+    EXPECT_EQ(frmlogo, nullptr);
+    Advance(20);
     ASSERT_NE(frmlogo, nullptr) << "the logo follows 5 s after the click";
     EXPECT_EQ(Count<Tfrmlogo>(), 1);
     Advance(15000);
@@ -121,6 +119,7 @@ TEST_F(StartSequence, AClickSkipsTheVideoAndFurtherClicksOpenOneLogoAndOneMenu) 
     EXPECT_EQ(Count<Tfrm_main>(), 1);
 }
 
+// Further clicks during the wait go to the main menu at once (tests/desktop).
 // The logo itself, centred on black, is checked end-to-end.
 TEST_F(StartSequence, AMissingLogoIsReportedAndTheMenuFollows) {
     StartHub();

@@ -1,0 +1,241 @@
+#include "desktop/desktop_layer.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "desktop/key_table.h"
+#include "desktop/preferences.h"
+#include "desktop/preferences_dialog.h"
+#include "desktop/texts.h"
+#include "platform/display.h"
+#include "platform/forms.h"
+#include "platform/guard.h"
+#include "platform/paths.h"
+#include "shell/unt_start.h"
+
+#ifndef ZAFIREL_VERSION
+#define ZAFIREL_VERSION "0"
+#endif
+
+namespace desktop {
+
+namespace {
+
+// The control's own menu, for the controls that have one; the widget that
+// gets a right click on a text box is its viewport.
+QMenu* standardMenu(QWidget* w, QPoint globalPos) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->createStandardContextMenu();
+    QWidget* owner = w->parentWidget();
+    if (auto* text = qobject_cast<QTextEdit*>(owner); text && text->viewport() == w)
+        return text->createStandardContextMenu(w->mapFromGlobal(globalPos));
+    if (auto* text = qobject_cast<QPlainTextEdit*>(owner); text && text->viewport() == w)
+        return text->createStandardContextMenu(w->mapFromGlobal(globalPos));
+    return nullptr;
+}
+
+QDialog* infoDialog(const QString& title, QWidget* body, QWidget* parent) {
+    auto* dialog = new QDialog(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLayoutDirection(direction());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(body, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(text(Text::Close));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog;
+}
+
+}  // namespace
+
+KeysWindow::KeysWindow(const QObject* screen, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(text(Text::KeysTitle));
+    setLayoutDirection(direction());
+    setAttribute(Qt::WA_DeleteOnClose);
+    const std::vector<KeyRow> rows = keysFor(screen);
+    table = new QTableWidget(static_cast<int>(rows.size()), 2);
+    table->setHorizontalHeaderLabels({text(Text::KeyColumn), text(Text::WhatColumn)});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(true);
+    const bool inArabic = arabic();
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        QStringList names;
+        for (QKeyCombination k : rows[r].keys) names << keyName(k);
+        // Key names read left to right in an Arabic table too ("Ctrl+,").
+        table->setItem(r, 0,
+                       new QTableWidgetItem(QChar(0x2066) + names.join(", ") + QChar(0x2069)));
+        table->setItem(
+            r, 1,
+            new QTableWidgetItem(QString::fromUtf8(inArabic ? rows[r].arabic : rows[r].english)));
+    }
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeRowsToContents();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setText(text(Text::Close));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(640, 420);
+}
+
+DesktopLayer::DesktopLayer(platform::HubWindow* hub, Preferences& prefs)
+    : QObject(hub), hub_(hub), prefs_(prefs) {
+    platform::setProgramEventHook(
+        [this](QWidget* receiver, QEvent* e) { return handleEvent(receiver, e); });
+    // The window's last size is kept for the next start.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (hub_->fullScreenMode()) return;
+        keepWindowSize();
+        prefs_.save();
+    });
+}
+
+DesktopLayer::~DesktopLayer() {
+    platform::setProgramEventHook({});
+}
+
+bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
+    if (e->type() == QEvent::ContextMenu) {
+        auto* request = static_cast<QContextMenuEvent*>(e);
+        QPoint at = request->globalPos();
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            at = receiver->mapToGlobal(receiver->rect().center());
+        openMenu(receiver, at);
+        return true;
+    }
+    auto* key = static_cast<QKeyEvent*>(e);
+    switch (programAction(key->keyCombination())) {
+        case ProgramAction::FullScreen:
+            toggleFullScreen();
+            return true;
+        case ProgramAction::Preferences:
+            openPreferences();
+            return true;
+        case ProgramAction::Keys:
+            openKeys();
+            return true;
+        case ProgramAction::Menu: {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || focus->window() != hub_) focus = hub_->area();
+            openMenu(focus, focus->mapToGlobal(focus->rect().center()));
+            return true;
+        }
+        case ProgramAction::None:
+            return false;
+    }
+    return false;
+}
+
+QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {
+    if (menu_) menu_->close();
+    QMenu* menu = over ? standardMenu(over, globalPos) : nullptr;
+    if (menu)
+        menu->addSeparator();
+    else
+        menu = new QMenu(hub_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setLayoutDirection(direction());
+    QAction* full = menu->addAction(text(Text::FullScreen) + "\tF11");
+    full->setObjectName("fullScreen");
+    full->setCheckable(true);
+    full->setChecked(hub_->fullScreenMode());
+    connect(full, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
+    QAction* prefs = menu->addAction(text(Text::Preferences) + "\tCtrl+,");
+    prefs->setObjectName("preferences");
+    connect(prefs, &QAction::triggered, this, [this] { openPreferences(); });
+    QAction* keys = menu->addAction(text(Text::Keys) + "\tF1");
+    keys->setObjectName("keys");
+    connect(keys, &QAction::triggered, this, [this] { openKeys(); });
+    // The prayer times will have their entry here.
+    menu->addSeparator();
+    QAction* about = menu->addAction(text(Text::About));
+    about->setObjectName("about");
+    connect(about, &QAction::triggered, this, [this] { openAbout(); });
+    QAction* quit = menu->addAction(text(Text::Quit) + "\tCtrl+Q");
+    quit->setObjectName("quit");
+    connect(quit, &QAction::triggered, this, [] { Tfrm_start::QuitKey(); });
+    menu_ = menu;
+    menu->popup(globalPos);
+    return menu;
+}
+
+void DesktopLayer::setFullScreen(bool on) {
+    if (!on == !hub_->fullScreenMode() && hub_->isVisible()) return;
+    keepWindowSize();
+    hub_->setFullScreenMode(on);
+    prefs_.setValue(Preferences::kStartWindowed, !on);
+    if (!prefs_.save() && !prefs_.problem().isEmpty())
+        platform::ErrorBox::show(prefs_.problem().toStdString());
+}
+
+void DesktopLayer::toggleFullScreen() {
+    setFullScreen(!hub_->fullScreenMode());
+}
+
+void DesktopLayer::keepWindowSize() {
+    // The window's size in physical pixels: the next start scales to it.
+    if (hub_->fullScreenMode()) return;
+    const QSizeF physical = QSizeF(hub_->windowSize()) * hub_->devicePixelRatioF();
+    prefs_.setWindowSize(physical.toSize());
+}
+
+PreferencesDialog* DesktopLayer::openPreferences() {
+    if (!preferences_) preferences_ = new PreferencesDialog(prefs_, hub_);
+    preferences_->open();
+    preferences_->raise();
+    preferences_->activateWindow();
+    return preferences_;
+}
+
+KeysWindow* DesktopLayer::openKeys() {
+    if (keys_) keys_->close();
+    keys_ = new KeysWindow(platform::topForm(), hub_);
+    keys_->show();
+    keys_->activateWindow();
+    return keys_;
+}
+
+QDialog* DesktopLayer::openAbout() {
+    if (about_) about_->close();
+    // Paths read left to right in the Arabic text too.
+    auto path = [](const QString& p) { return QChar(0x2066) + p.toHtmlEscaped() + QChar(0x2069); };
+    const QString docs =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/ZAFIREL";
+    const QString disc =
+        QString::fromStdString(platform::driveFolder(platform::programDrive()[0]).string());
+    auto* label =
+        new QLabel(text(Text::AboutText)
+                       .arg(ZAFIREL_VERSION, qVersion(), path(prefs_.file()),
+                            path(QString::fromStdString(platform::userDriveFolder().string())),
+                            path(docs), path(disc)));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    about_ = infoDialog(text(Text::AboutTitle), label, hub_);
+    about_->resize(560, 360);
+    about_->show();
+    return about_;
+}
+
+void DesktopLayer::reportPreferencesProblem() {
+    if (!prefs_.problem().isEmpty()) platform::ErrorBox::show(prefs_.problem().toStdString());
+}
+
+}  // namespace desktop
