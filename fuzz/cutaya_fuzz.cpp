@@ -2,12 +2,26 @@
 // the hit test and the page search run on it with a few arguments each and
 // must agree with the same searches over the bytes in memory: a damaged file
 // ends in false or a read error, never a read outside the file or a hang.
+// Every aya found is also marked and drawn on a page panel: no rectangle of
+// the map may make a mark larger than the page it lies on.
+#include <QApplication>
 #include <cstdint>
 #include <cstdlib>
 
 #include "platform/error.h"
+#include "quran/page_panel.h"
 #include "quran/quran_files.h"
 #include "quran_fuzz_disc.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#include <sanitizer/lsan_interface.h>
+#define LEAKS_IGNORED_HERE __lsan::ScopedDisabler leaksIgnored
+#endif
+#endif
+#ifndef LEAKS_IGNORED_HERE
+#define LEAKS_IGNORED_HERE
+#endif
 
 namespace {
 
@@ -83,7 +97,43 @@ Outcome pageModel(const Bytes& m, int page) {
     return notFound();
 }
 
+/// The page panel of a reader with a blank page picture, made once with the
+/// application (which lives as long as the program: not a leak of any input).
+PagePanel& panel() {
+    static PagePanel* made = [] {
+        LEAKS_IGNORED_HERE;
+        static int argc = 1;
+        static char name[] = "cutaya_fuzz";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QApplication(argc, argv);
+        auto* p = new PagePanel(new QWidget, QPoint(0, 0));
+        QImage page(280, 437, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        p->imgpage->setPicture(page);
+        return p;
+    }();
+    return *made;
+}
+
+/// Marks the aya's segments and draws every mark, as the reader does.
+void drawMarks(const std::vector<AyaSegment>& segments) {
+    PagePanel& p = panel();
+    p.HideMarks();
+    p.ShowMarks(segments);
+    const QRect page = p.imgpage->geometry();
+    for (AyaHighlight* mark : p.VisibleMarks()) {
+        const QImage drawn = mark->rendered();
+        if (!page.contains(mark->geometry()) || drawn.size() != mark->size()) std::abort();
+    }
+}
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    panel();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes m{std::string_view(reinterpret_cast<const char*>(data), size)};
@@ -99,9 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 return found(where.page, static_cast<int>(where.segments.size()));
             });
             if (!(got == want)) std::abort();
-            if (got.kind == Outcome::Found)
-                for (const AyaSegment& s : where.segments)
-                    if (s.sura != sura || s.aya != aya) std::abort();
+            if (got.kind != Outcome::Found) continue;
+            for (const AyaSegment& s : where.segments)
+                if (s.sura != sura || s.aya != aya) std::abort();
+            drawMarks(where.segments);
         }
     }
     for (int sura : {1, 5, 116}) {

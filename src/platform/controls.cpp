@@ -22,7 +22,10 @@ void ImageControl::setPicture(const QImage& picture) {
 }
 
 void ImageControl::loadPicture(const std::string& windowsPath) {
-    setPicture(loadJpeg(windowsPath));
+    // Nothing is seen of a picture beyond the program's 1024 by 768 display,
+    // or beyond the control it is stretched over when that is larger.
+    const QSize shownAt = (stretch_ ? size() : QSize()).expandedTo(QSize(1024, 768));
+    setPicture(loadJpeg(windowsPath, shownAt));
 }
 
 void ImageControl::clearPicture() {

@@ -17,7 +17,9 @@ class ImageControl : public QWidget {
     /// Shows `picture`; with autoSize the control takes its size.
     void setPicture(const QImage& picture);
     /// Loads a JPEG from a Windows path and shows it; on an error the control
-    /// keeps its previous picture and the error is raised.
+    /// keeps its previous picture and the error is raised. A picture at least
+    /// twice the size of the display (or of the control it is stretched over)
+    /// is decoded at a reduced scale (see decodeJpeg).
     void loadPicture(const std::string& windowsPath);
     /// Shows nothing (the screen below shows through).
     void clearPicture();

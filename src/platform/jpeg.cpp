@@ -65,9 +65,21 @@ void cmykToBgrx(JSAMPROW row, JDIMENSION width, bool inverted) {
     }
 }
 
+// The largest of libjpeg's fast reductions (1/1, 1/2, 1/4, 1/8) whose result
+// still covers `atMost` on both sides; 1 when no size is given.
+unsigned reduction(JDIMENSION width, JDIMENSION height, int atMostWidth, int atMostHeight) {
+    if (atMostWidth <= 0 || atMostHeight <= 0) return 1;
+    unsigned denom = 8;
+    while (denom > 1 && ((width + denom - 1) / denom < JDIMENSION(atMostWidth) ||
+                         (height + denom - 1) / denom < JDIMENSION(atMostHeight)))
+        denom /= 2;
+    return denom;
+}
+
 // The decode proper; returns false with the message filled on a libjpeg error.
 // No C++ object with a destructor lives across the setjmp.
-bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, ErrorManager* err) {
+bool decodeInto(const unsigned char* data, unsigned long size, int atMostWidth, int atMostHeight,
+                QImage* out, ErrorManager* err) {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&err->base);
     err->base.error_exit = onError;
@@ -95,6 +107,10 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
         jpeg_destroy_decompress(&info);
         return false;
     }
+    // A picture far larger than it is shown is decoded at a reduced scale,
+    // so that its pixels cost a few times what the screen shows of it.
+    info.scale_num = 1;
+    info.scale_denom = reduction(info.image_width, info.image_height, atMostWidth, atMostHeight);
     jpeg_start_decompress(&info);
     *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
@@ -115,21 +131,22 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* out, Erro
 
 }  // namespace
 
-QImage decodeJpeg(std::string_view bytes, const std::string& name) {
+QImage decodeJpeg(std::string_view bytes, const std::string& name, QSize shownAt) {
     ErrorManager err{};
     QImage image;
     if (bytes.empty())
         throw PlatformError("Cannot read picture \"" + messageText(name) + "\": empty file");
     if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()),
-                    static_cast<unsigned long>(bytes.size()), &image, &err)) {
+                    static_cast<unsigned long>(bytes.size()), shownAt.width(), shownAt.height(),
+                    &image, &err)) {
         image = QImage();
         throw PlatformError("Cannot read picture \"" + messageText(name) + "\": " + err.message);
     }
     return image;
 }
 
-QImage loadJpeg(const std::string& windowsPath) {
-    return decodeJpeg(readFile(windowsPath), windowsPath);
+QImage loadJpeg(const std::string& windowsPath, QSize shownAt) {
+    return decodeJpeg(readFile(windowsPath), windowsPath, shownAt);
 }
 
 std::string encodeJpeg(const QImage& source, int quality) {

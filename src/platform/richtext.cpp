@@ -81,7 +81,13 @@ void RichTextBox::setBackgroundColor(uint32_t value) {
 void RichTextBox::showDocument(const RtfDocument& doc) {
     clear();
     lines_ = doc.plainLines();
-    QTextCursor cursor(document());
+    // Laid out while it is built, a long text would hold the interface for
+    // seconds. A document without a page size is not laid out; given its
+    // size back, it is laid out in steps between events, from the top.
+    QTextDocument* text = document();
+    const QSizeF page = text->pageSize();
+    text->setPageSize(QSizeF(0, 0));
+    QTextCursor cursor(text);
     cursor.beginEditBlock();
     bool first = true;
     for (const RtfParagraph& para : doc.paragraphs) {
@@ -100,10 +106,29 @@ void RichTextBox::showDocument(const RtfDocument& doc) {
         else
             cursor.insertBlock(block, QTextCharFormat());
         first = false;
-        for (const RtfRun& run : para.runs) cursor.insertText(run.text, charFormat(run.format));
+        // A block is laid out at once, however long: a paragraph longer than
+        // any real one goes on in a new block, after a space where it can.
+        qsizetype inBlock = 0;
+        for (const RtfRun& run : para.runs) {
+            const QTextCharFormat format = charFormat(run.format);
+            QStringView rest(run.text);
+            while (inBlock + rest.size() > kMaxBlockLength) {
+                qsizetype cut = kMaxBlockLength - inBlock;
+                if (qsizetype space = rest.left(cut).lastIndexOf(u' '); space >= 0) cut = space + 1;
+                cursor.insertText(rest.left(cut).toString(), format);
+                cursor.insertBlock(block, QTextCharFormat());
+                rest = rest.mid(cut);
+                inBlock = 0;
+            }
+            cursor.insertText(rest.toString(), format);
+            inBlock += rest.size();
+        }
     }
     cursor.endEditBlock();
+    // The box's cursor goes to the start before anything is laid out: placed
+    // at the end, it would have the whole text laid out to find where it was.
     moveCursor(QTextCursor::Start);
+    text->setPageSize(page);
 }
 
 void RichTextBox::loadFromFile(const std::string& windowsPath) {

@@ -37,11 +37,19 @@ class RichTextBox : public QTextEdit {
     /// Background colour as a Windows colour value 0x00BBGGRR.
     void setBackgroundColor(uint32_t windowsColor);
 
-    /// Shows a parsed document, replacing what the box showed.
+    /// Shows a parsed document, replacing what the box showed. It returns
+    /// once the text is built; the text is laid out from the top in short
+    /// steps between events, so that a long text never holds the interface.
+    /// A paragraph longer than kMaxBlockLength characters is shown in blocks
+    /// of at most that length (plainLines() keeps it whole).
     void showDocument(const RtfDocument& document);
 
+    /// The longest stretch of text laid out as one block.
+    static constexpr qsizetype kMaxBlockLength = 32768;
+
     /// Loads an RTF (or plain text) file named by a Windows path. On an error
-    /// the box is left empty and the error ("Cannot open file ...") is raised.
+    /// the box is left empty and the error ("Cannot open file ...", or a file
+    /// too large to show, see loadRtf) is raised.
     void loadFromFile(const std::string& windowsPath);
 
     /// Shows plain text (lines separated by "\n"); plainLines() follows it.

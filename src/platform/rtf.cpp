@@ -1,146 +1,29 @@
+// The RTF reader proper: the tokenizer (groups, control words and symbols,
+// \'hh, \uN with its fallback, \bin) and the destinations (font table,
+// colour table, skipped groups, field results). Text goes to the document
+// builder (rtf_document.cpp) with the formatting in force.
 #include "platform/rtf.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <unordered_map>
 
+#include "platform/error.h"
 #include "platform/paths.h"
+#include "platform/rtf_document.h"
+#include "platform/rtf_words.h"
 
 namespace platform {
 
 namespace {
 
+using namespace rtf;
+
 constexpr size_t kMaxWordLength = 32;     // longer control words are cut
 constexpr int kMaxParam = 1'000'000'000;  // parameters saturate here
-constexpr char16_t kLineSeparator = 0x2028;
 
 enum class Dest { Text, FontTable, ColorTable, Skip };
-
-// What a control word does; looked up by name in keywords().
-// clang-format off
-enum class Kw {
-    SkipDest, FontTable, ColorTable, Font, Charset, FontCodePage, Red, Green, Blue, AnsiCodePage,
-    DefaultFont, Bold, Italic, Underline, UnderlineNone, Size, Color, Plain, Pard, AlignLeft,
-    AlignRight, AlignCenter, AlignJustify, RtlPar, LtrPar, Par, Line, Tab, UnicodeSkip, Unicode,
-    Binary, Char, AssocBold, AssocItalic, Cell, Row, Break, FieldResult
-};
-
-// Destinations whose text is never shown.
-constexpr std::string_view kHiddenDestinations[] = {
-    "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
-    "footerl", "footerr", "footerf", "footnote", "fldinst", "xe", "tc", "txe", "rxe", "bkmkstart",
-    "bkmkend", "listtable", "listoverridetable", "rsidtbl", "generator", "themedata",
-    "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "filetbl", "revtbl",
-    "userprops", "nonshppict", "shpinst", "annotation", "atnid", "atnauthor", "private", "fchars",
-    "lchars", "pntxta", "pntxtb", "pgdsctbl"};
-// clang-format on
-
-struct Keyword {
-    Kw kind;
-    char16_t ch = 0;  // for Kw::Char
-};
-
-const std::unordered_map<std::string_view, Keyword>& keywords() {
-    static const std::unordered_map<std::string_view, Keyword> table = [] {
-        std::unordered_map<std::string_view, Keyword> t = {
-            {"fonttbl", {Kw::FontTable}},
-            {"colortbl", {Kw::ColorTable}},
-            {"f", {Kw::Font}},
-            {"fcharset", {Kw::Charset}},
-            {"cpg", {Kw::FontCodePage}},
-            {"red", {Kw::Red}},
-            {"green", {Kw::Green}},
-            {"blue", {Kw::Blue}},
-            {"ansicpg", {Kw::AnsiCodePage}},
-            {"deff", {Kw::DefaultFont}},
-            {"b", {Kw::Bold}},
-            {"i", {Kw::Italic}},
-            {"ab", {Kw::AssocBold}},
-            {"ai", {Kw::AssocItalic}},
-            {"ul", {Kw::Underline}},
-            {"ulnone", {Kw::UnderlineNone}},
-            {"fs", {Kw::Size}},
-            {"cf", {Kw::Color}},
-            {"plain", {Kw::Plain}},
-            {"pard", {Kw::Pard}},
-            {"ql", {Kw::AlignLeft}},
-            {"qr", {Kw::AlignRight}},
-            {"qc", {Kw::AlignCenter}},
-            {"qj", {Kw::AlignJustify}},
-            {"rtlpar", {Kw::RtlPar}},
-            {"ltrpar", {Kw::LtrPar}},
-            {"par", {Kw::Par}},
-            {"line", {Kw::Line}},
-            {"tab", {Kw::Tab}},
-            {"cell", {Kw::Cell}},
-            {"nestcell", {Kw::Cell}},
-            {"row", {Kw::Row}},
-            {"nestrow", {Kw::Row}},
-            {"sect", {Kw::Break}},
-            {"page", {Kw::Break}},
-            {"column", {Kw::Break}},
-            {"fldrslt", {Kw::FieldResult}},
-            {"uc", {Kw::UnicodeSkip}},
-            {"u", {Kw::Unicode}},
-            {"bin", {Kw::Binary}},
-            {"emdash", {Kw::Char, 0x2014}},
-            {"endash", {Kw::Char, 0x2013}},
-            {"emspace", {Kw::Char, 0x2003}},
-            {"enspace", {Kw::Char, 0x2002}},
-            {"bullet", {Kw::Char, 0x2022}},
-            {"lquote", {Kw::Char, 0x2018}},
-            {"rquote", {Kw::Char, 0x2019}},
-            {"ldblquote", {Kw::Char, 0x201C}},
-            {"rdblquote", {Kw::Char, 0x201D}},
-        };
-        for (std::string_view name : kHiddenDestinations) t.emplace(name, Keyword{Kw::SkipDest});
-        return t;
-    }();
-    return table;
-}
-
-struct Font {
-    std::string nameBytes;
-    QString name;
-    bool named = false;  // the name is complete
-    int charset = -1;
-    int codePage = 0;  // \cpgN; 0 when not given
-    enum class Symbols { None, Symbol, Wingdings } symbols = Symbols::None;
-};
-
-constexpr int kSymbolCharset = 2;
-
-// The Unicode character of a byte in a symbol font, for the marks word
-// processors put before list items; 0 for any other byte or font.
-char16_t symbolChar(const Font& f, unsigned char b) {
-    if (f.symbols == Font::Symbols::Wingdings) {
-        switch (b) {
-            case 0xA7:
-                return 0x25AA;  // small black square
-            case 0xD8:
-                return 0x27A2;  // arrowhead
-            case 0xFC:
-                return 0x2713;  // check mark
-            case 0x6E:
-                return 0x25A0;  // black square
-            case 0x71:
-                return 0x2751;  // shadowed square
-            case 0x76:
-                return 0x2756;  // diamond of four
-            default:
-                return 0;
-        }
-    }
-    if (f.symbols == Font::Symbols::Symbol) return b == 0xB7 ? char16_t(0x2022) : char16_t(0);
-    return 0;
-}
-
-// Arabic, Hebrew and their presentation forms: the characters \ab and \ai
-// make bold and italic.
-bool isRightToLeftChar(char16_t ch) {
-    return (ch >= 0x0590 && ch <= 0x08FF) || (ch >= 0xFB1D && ch <= 0xFDFF) ||
-           (ch >= 0xFE70 && ch <= 0xFEFF);
-}
 
 // Formatting that follows the group nesting.
 struct State {
@@ -168,10 +51,10 @@ bool isLetter(char c) {
 
 class Parser {
   public:
-    Parser(std::string_view in, int defaultCodePage) : in_(in) {
+    Parser(std::string_view in, int defaultCodePage)
+        : in_(in), text_([this](char16_t ch) { return format(ch); }) {
         doc_.codePage = defaultCodePage;
         doc_.isRtf = true;
-        para_.lines.emplace_back();
     }
 
     RtfDocument run() {
@@ -201,7 +84,8 @@ class Parser {
                     break;
             }
         }
-        if (hasText()) endParagraph();
+        if (text_.hasText()) endParagraph();
+        doc_.paragraphs = text_.takeParagraphs();
         return std::move(doc_);
     }
 
@@ -423,26 +307,21 @@ class Parser {
                 if (st_.dest == Dest::Text) endParagraph();
                 break;
             case Kw::Line:
-                if (st_.dest == Dest::Text) {
-                    endCells();
-                    lineBreak();
-                }
+                if (st_.dest == Dest::Text) text_.addLineBreak();
                 break;
             case Kw::Tab:
-                if (st_.dest == Dest::Text) addText(u'\t', "\t");
+                if (st_.dest == Dest::Text) text_.addText(u'\t', "\t");
                 break;
             case Kw::Cell:
                 // The next cell's text goes on a line of its own; empty cells
                 // at the start or end of a row give no lines.
-                if (st_.dest == Dest::Text) ++pendingCells_;
+                if (st_.dest == Dest::Text) text_.endCell();
                 break;
             case Kw::Row:
             case Kw::Break:
                 // Writers put no \par after a row, nor before a section or
                 // page break that ends a paragraph.
-                if (st_.dest != Dest::Text) break;
-                if (hasText()) endParagraph();
-                pendingCells_ = 0;
+                if (st_.dest == Dest::Text) text_.endRow(st_.align, st_.direction);
                 break;
             case Kw::FieldResult:
                 // What a field shows, starred or not, belongs to the text around it.
@@ -532,7 +411,7 @@ class Parser {
                 const Font* font = currentFontEntry();
                 char16_t ch = font ? symbolChar(*font, b) : 0;
                 if (ch == 0) ch = byteToUnicode(b, font ? fontCodePage(*font) : doc_.codePage);
-                addText(ch, std::string_view(reinterpret_cast<char*>(&b), 1));
+                text_.addText(ch, std::string_view(reinterpret_cast<char*>(&b), 1));
                 break;
             }
             case Dest::FontTable:
@@ -570,7 +449,7 @@ class Parser {
             b = unicodeToByte(ch, cp);
             if (b != '?' || ch == u'?') break;
         }
-        addText(ch, std::string_view(&b, 1));
+        text_.addText(ch, std::string_view(&b, 1));
     }
 
     RtfCharFormat format(char16_t ch) const {
@@ -591,51 +470,14 @@ class Parser {
         return f;
     }
 
-    void addText(char16_t ch, std::string_view bytes) {
-        endCells();
-        appendText(ch, bytes);
-    }
-
-    // The cells ended since the text last went on each end a line. A cell
-    // that ended its own paragraph (\par before \cell) is on a line of its
-    // own already.
-    void endCells() {
-        if (pendingCells_ > 0 && !hasText()) --pendingCells_;
-        for (; pendingCells_ > 0; --pendingCells_) lineBreak();
-    }
-
-    void lineBreak() {
-        appendText(kLineSeparator, {});
-        para_.lines.emplace_back();
-    }
-
-    void appendText(char16_t ch, std::string_view bytes) {
-        RtfCharFormat f = format(ch);
-        if (para_.runs.empty() || !(para_.runs.back().format == f))
-            para_.runs.push_back({QString(), std::move(f)});
-        para_.runs.back().text += QChar(ch);
-        para_.lines.back() += bytes;
-    }
-
-    bool hasText() const {
-        return !para_.runs.empty() || para_.lines.size() > 1 || !para_.lines.front().empty();
-    }
-
-    void endParagraph() {
-        pendingCells_ = 0;
-        para_.align = st_.align;
-        para_.direction = st_.direction;
-        doc_.paragraphs.push_back(std::move(para_));
-        para_ = RtfParagraph();
-        para_.lines.emplace_back();
-    }
+    void endParagraph() { text_.endParagraph(st_.align, st_.direction); }
 
     std::string_view in_;
     size_t pos_ = 0;
     bool finished_ = false;
     int tooDeep_ = 0;  // depth inside groups nested past the limit
-    RtfDocument doc_;
-    RtfParagraph para_;
+    RtfDocument doc_;  // its code page and kind; the paragraphs come from text_
+    rtf::DocumentBuilder text_;
     State st_;
     std::vector<State> stack_;
     std::map<int, Font> fonts_;
@@ -645,49 +487,13 @@ class Parser {
     std::vector<std::optional<uint32_t>> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorGiven_ = false;
-    int pendingSkip_ = 0;   // fallback characters of a \u still to skip
-    int pendingCells_ = 0;  // cells ended since the text last went on
+    int pendingSkip_ = 0;  // fallback characters of a \u still to skip
 };
-
-RtfDocument parsePlainText(std::string_view bytes, int codePage) {
-    RtfDocument doc;
-    doc.codePage = codePage;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        RtfParagraph para;
-        para.lines.emplace_back(line);
-        RtfRun run;
-        run.text = toUnicode(line, codePage);
-        run.format.codePage = codePage;
-        if (!line.empty()) para.runs.push_back(std::move(run));
-        doc.paragraphs.push_back(std::move(para));
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
-            bytes[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return doc;
-}
 
 }  // namespace
 
-QString RtfParagraph::text() const {
-    QString out;
-    for (const RtfRun& r : runs) out += r.text;
-    return out;
-}
-
-std::vector<std::string> RtfDocument::plainLines() const {
-    std::vector<std::string> out;
-    for (const RtfParagraph& p : paragraphs) out.insert(out.end(), p.lines.begin(), p.lines.end());
-    return out;
-}
-
 RtfDocument parseRtf(std::string_view bytes, int defaultCodePage) {
-    if (bytes.substr(0, 5) != "{\\rtf") return parsePlainText(bytes, defaultCodePage);
+    if (bytes.substr(0, 5) != "{\\rtf") return rtf::parsePlainText(bytes, defaultCodePage);
     return Parser(bytes, defaultCodePage).run();
 }
 
@@ -695,12 +501,29 @@ std::vector<std::string> rtfPlainLines(std::string_view bytes, int defaultCodePa
     return parseRtf(bytes, defaultCodePage).plainLines();
 }
 
+namespace {
+
+// The file's bytes, refused before they are read when there are too many.
+std::string readText(const std::string& windowsPath) {
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(hostPath(windowsPath), ec);
+    if (!ec && size > kRtfMaxFileBytes) {
+        constexpr uintmax_t kMb = 1 << 20;
+        throw PlatformError(quotedPath(windowsPath) + " is too large to show (" +
+                            std::to_string((size + kMb - 1) / kMb) + " MB, at most " +
+                            std::to_string(kRtfMaxFileBytes / kMb) + " MB).");
+    }
+    return readFile(windowsPath);
+}
+
+}  // namespace
+
 RtfDocument loadRtf(const std::string& windowsPath, int defaultCodePage) {
-    return parseRtf(readFile(windowsPath), defaultCodePage);
+    return parseRtf(readText(windowsPath), defaultCodePage);
 }
 
 std::vector<std::string> loadRtfPlainLines(const std::string& windowsPath, int defaultCodePage) {
-    return rtfPlainLines(readFile(windowsPath), defaultCodePage);
+    return rtfPlainLines(readText(windowsPath), defaultCodePage);
 }
 
 }  // namespace platform

@@ -72,10 +72,16 @@ RtfDocument parseRtf(std::string_view bytes, int defaultCodePage = kArabicCodePa
 std::vector<std::string> rtfPlainLines(std::string_view bytes,
                                        int defaultCodePage = kArabicCodePage);
 
-/// Reads and parses the file named by a Windows path; raises "Cannot open file".
+/// The largest text file the program reads, far above any real topic: a
+/// larger one is refused before it is read.
+constexpr uintmax_t kRtfMaxFileBytes = 4 << 20;
+
+/// Reads and parses the file named by a Windows path; raises "Cannot open
+/// file", or "<path> is too large to show (N MB, at most 4 MB)." for a file
+/// larger than kRtfMaxFileBytes.
 RtfDocument loadRtf(const std::string& windowsPath, int defaultCodePage = kArabicCodePage);
 
-/// The plain lines of the file named by a Windows path; raises "Cannot open file".
+/// The plain lines of the file named by a Windows path; raises as loadRtf.
 std::vector<std::string> loadRtfPlainLines(const std::string& windowsPath,
                                            int defaultCodePage = kArabicCodePage);
 

@@ -83,13 +83,23 @@ void PagePanel::ShowMarks(const std::vector<AyaSegment>& segments) {
         shpaya.push_back(
             new AyaHighlight(this, QString("shpaya%1").arg(shpaya.size() + 1), imgquran, imgpage));
     for (size_t i = 0; i < segments.size(); ++i) {
-        const AyaSegment& s = segments[i];
         AyaHighlight* mark = shpaya[i];
-        mark->setGeometry(s.left + imgpage->x(), s.top + imgpage->y(), s.width, s.height);
+        const QRect area = MarkArea(segments[i]);
+        if (area.isEmpty()) {
+            mark->hide();
+            continue;
+        }
+        mark->setGeometry(area);
         mark->show();
         mark->raise();
         mark->update();
     }
+}
+
+QRect PagePanel::MarkArea(const AyaSegment& s) const {
+    // The map's fields are 16-bit, so the sums cannot overflow.
+    const QRect wanted(s.left + imgpage->x(), s.top + imgpage->y(), s.width, s.height);
+    return wanted & imgpage->geometry() & rect();
 }
 
 void PagePanel::HideMarks() {

@@ -47,7 +47,14 @@ class PagePanel : public QWidget {
 
     /// Marks every segment of the aya on the page shown; the first three
     /// marks are named shpaya1..3, further ones are added as an aya needs them.
+    /// A segment is marked only where it covers the page picture inside the
+    /// panel (MarkArea); one that covers none of it is not shown.
     void ShowMarks(const std::vector<AyaSegment>& segments);
+    /// Where the mark of a segment goes in the panel: its rectangle clipped to
+    /// the page picture and the panel, so that a damaged map can never size a
+    /// mark (and the picture it draws) beyond what is shown. Empty when the
+    /// segment lies outside the page.
+    QRect MarkArea(const AyaSegment& segment) const;
     void HideMarks();
     /// The marks shown now, in segment order.
     std::vector<AyaHighlight*> VisibleMarks() const;

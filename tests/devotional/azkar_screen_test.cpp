@@ -3,6 +3,9 @@
 // texts and recordings, copy, and the language put back on leaving.
 #include <QApplication>
 #include <QClipboard>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "devotional/unt_azkar.h"
@@ -97,4 +100,32 @@ TEST_F(AzkarScreenTest, AMissingTextOrRecordingIsOneErrorAndTheScreenGoesOn) {
     Choose(14);
     EXPECT_TRUE(Shows(14));
     EXPECT_EQ(Recited(), "1 13 14");
+}
+
+TEST_F(AzkarScreenTest, ATextTooLargeIsRefusedByNameAndALongOneLeavesTheScreenFreeToClose) {
+    disc->write("data\\azkar\\15.rtf", "{\\rtf1 " + std::string(5 << 20, 'a') + "}");
+    std::string longText = "{\\rtf1\\ansi ";
+    while (longText.size() < (3 << 20)) longText += "Sample remembrance 16 of 91 goes on\\par\n";
+    disc->write("data\\azkar\\16.rtf", longText + "}");
+    Tfrm_azkar* screen = Open();
+    ASSERT_TRUE(screen);
+    Advance(100);
+    Choose(15);  // refused unread: the text of 1 stays, nothing new is recited
+    expectedErrors = 1;
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("15.rtf"), std::string::npos) << Errors()[0];
+    EXPECT_NE(Errors()[0].find("is too large to show (6 MB, at most 4 MB)"), std::string::npos)
+        << Errors()[0];
+    EXPECT_TRUE(Shows(1));
+    EXPECT_EQ(Recited(), "1");
+
+    // A long text is shown at once and laid out in steps; Escape closes the
+    // screen with the layout still going.
+    Choose(16);
+    EXPECT_TRUE(Shows(16));
+    EXPECT_EQ(screen->richtext->document()->lastBlock().layout()->lineCount(), 0);
+    Key(screen->list1, Qt::Key_Escape);
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_azkar);
+    EXPECT_TRUE(frm_main);
 }

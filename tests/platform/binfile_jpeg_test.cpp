@@ -9,6 +9,7 @@
 #include <QImageWriter>
 
 #include "platform/binfile.h"
+#include "platform/controls.h"
 #include "platform/error.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
@@ -127,6 +128,52 @@ TEST_F(DiscFileTest, AHugeClaimedSizeIsRefusedBeforeMemoryIsTaken) {
     EXPECT_EQ(platform::decodeJpeg(platform::encodeJpeg(strip), "p").width(), 8192);
     EXPECT_NE(decodeError(withSize(platform::encodeJpeg(strip), 8193, 8)).find("too large"),
               std::string::npos);
+}
+
+TEST_F(DiscFileTest, APictureFarLargerThanItIsShownIsDecodedAtAReducedScale) {
+    const std::string bytes = platform::encodeJpeg(testPicture().scaled(256, 128), 90);
+    const QImage own = platform::decodeJpeg(bytes, "p");
+    ASSERT_EQ(own.size(), QSize(256, 128));
+    const struct {
+        QSize shownAt, decoded;
+    } cases[] = {
+        {{}, {256, 128}},                               // no size given
+        {{1024, 768}, {256, 128}},                      // smaller than shown
+        {{256, 128}, {256, 128}},                       // exactly as shown
+        {{200, 100}, {256, 128}},                       // not twice as large
+        {{128, 100}, {256, 128}},                       // twice as wide only
+        {{128, 64}, {128, 64}},                         // half
+        {{100, 20}, {128, 64}},                         // a quarter would not cover 100
+        {{40, 30}, {64, 32}},      {{1, 1}, {32, 16}},  // an eighth at the least
+    };
+    for (const auto& c : cases) {
+        const QImage image = platform::decodeJpeg(bytes, "p", c.shownAt);
+        EXPECT_EQ(image.size(), c.decoded) << c.shownAt.width() << "x" << c.shownAt.height();
+        if (image.size() == own.size()) {
+            EXPECT_EQ(image, own);  // pixel for pixel
+        }
+    }
+    // Reduced, the picture keeps its colours: red on the left, blue on the right.
+    const QImage eighth = platform::decodeJpeg(bytes, "p", {1, 1});
+    EXPECT_GT(eighth.pixelColor(4, 8).red(), 150);
+    EXPECT_GT(eighth.pixelColor(28, 8).blue(), 150);
+
+    // A picture control asks for the display's size (1024 by 768), or for its
+    // own when it is stretched over more: a 4096 by 4096 page costs 4 MB, not 64 MB.
+    QImage huge(4096, 4096, QImage::Format_RGB32);
+    huge.fill(Qt::white);
+    disc.write("huge.jpg", platform::encodeJpeg(huge, 50));
+    huge = QImage();
+    platform::ImageControl shown;
+    shown.setAutoSize(true);
+    shown.loadPicture("D:\\huge.jpg");
+    EXPECT_EQ(shown.picture().size(), QSize(1024, 1024));
+    EXPECT_EQ(shown.size(), QSize(1024, 1024));
+    platform::ImageControl stretched;
+    stretched.setStretch(true);
+    stretched.resize(1500, 1000);
+    stretched.loadPicture("D:\\huge.jpg");
+    EXPECT_EQ(stretched.picture().size(), QSize(2048, 2048));
 }
 
 TEST(Jpeg, CmykAndYcckPicturesOfImageProgramsShowTheirColours) {

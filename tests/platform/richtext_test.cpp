@@ -1,9 +1,13 @@
 // The rich-text box as the about screen uses it.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QThread>
 
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -94,4 +98,70 @@ TEST_F(RichTextTest, PlainLinesAreInTheDiscCodePageAndAMissingFileLeavesNothing)
     EXPECT_THROW(box.loadFromFile("D:\\velk_quran\\data\\missing.rtf"), platform::PlatformError);
     EXPECT_TRUE(box.toPlainText().isEmpty());
     EXPECT_TRUE(box.plainLines().empty());
+}
+
+TEST_F(RichTextTest, ATextTooLargeToShowIsRefusedByNameAndNothingIsLost) {
+    const std::string head = "{\\rtf1\\ansi Large text ";
+    // At the limit the text is read; one byte more and it is refused unread.
+    std::string atLimit = head + std::string(platform::kRtfMaxFileBytes - head.size() - 1, 'a');
+    disc.write("velk_quran/data/azkar/1.rtf", atLimit + "}");
+    disc.write("velk_quran/data/azkar/2.rtf", atLimit + "}}");
+    atLimit = std::string();
+    disc.write("velk_quran/data/azkar/3.rtf", std::string(50 << 20, ' '));
+    box.loadFromFile("D:\\velk_quran\\data\\azkar\\1.rtf");
+    EXPECT_EQ(box.plainLines().size(), 1u);
+    for (const auto& [name, mb] : {std::pair{"2.rtf", 5}, {"3.rtf", 50}}) {
+        const std::string path = std::string("D:\\velk_quran\\data\\azkar\\") + name;
+        try {
+            platform::loadRtfPlainLines(path);
+            ADD_FAILURE() << name << " was read";
+        } catch (const platform::PlatformError& e) {
+            EXPECT_EQ(std::string(e.what()), platform::quotedPath(path) +
+                                                 " is too large to show (" + std::to_string(mb) +
+                                                 " MB, at most 4 MB).");
+        }
+        EXPECT_THROW(box.loadFromFile(path), platform::PlatformError);
+    }
+}
+
+TEST_F(RichTextTest, ALongTextIsLaidOutInStepsAndALongParagraphInBlocks) {
+    box.resize(315, 400);
+    box.show();
+    // Some 20000 paragraphs: the box returns with the top laid out, the rest follows.
+    platform::RtfDocument doc;
+    for (int n = 0; n < 20000; ++n) {
+        doc.paragraphs.emplace_back();
+        doc.paragraphs.back().runs.push_back({QString("paragraph %1 of a long text").arg(n), {}});
+    }
+    box.showDocument(doc);
+    const auto laidOut = [this](const QTextBlock& b) { return b.layout()->lineCount() > 0; };
+    EXPECT_TRUE(laidOut(box.document()->firstBlock()));
+    EXPECT_FALSE(laidOut(box.document()->lastBlock()));
+    QElapsedTimer waited;
+    waited.start();
+    while (!laidOut(box.document()->lastBlock()) && waited.elapsed() < 60000) {
+        QThread::msleep(2);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(laidOut(box.document()->lastBlock()));
+
+    // One paragraph of 100000 characters: blocks of at most 32768, cut
+    // after a space; the text and its plain line stay whole.
+    QString words;
+    while (words.size() < 100000) words += QString("word%1 ").arg(words.size());
+    platform::RtfParagraph para;
+    para.runs = {{words.left(50000), {}}, {words.mid(50000), {}}};
+    para.lines = {words.toStdString()};
+    platform::RtfDocument one;
+    one.paragraphs = {para};
+    box.showDocument(one);
+    QString joined;
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next()) {
+        EXPECT_LE(b.length() - 1, RichTextBox::kMaxBlockLength);
+        EXPECT_TRUE(b.text().endsWith(u' ') || !b.next().isValid());
+        joined += b.text();
+    }
+    EXPECT_EQ(joined, words);
+    EXPECT_EQ(box.document()->blockCount(), 4);
+    EXPECT_EQ(box.plainLines(), para.lines);
 }
