@@ -34,7 +34,8 @@ using IniKeys = std::vector<std::pair<std::string, std::string>>;
 
 /// Returns `text` with every key of `keys` set in `section`, exactly as the
 /// one-key iniWrite would leave it after writing them one after another, in
-/// one pass over the text.
+/// one pass over the text (a CR that ends no line aside, which the one-key
+/// writes may turn into a line break).
 std::string iniWrite(std::string_view text, std::string_view section, const IniKeys& keys);
 
 /// Removes the temporary files ("<file>.tmp<pid>") that writes cut short by
