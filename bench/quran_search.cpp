@@ -220,6 +220,32 @@ void BM_ReadRemarks(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadRemarks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// One deletion among 1000 remarks as the remarks screen makes it: remark 1
+// taken out, the file written back (and synced).
+void BM_DeleteRemark(benchmark::State& state) {
+    const fs::path c =
+        fs::temp_directory_path() / ("zafirel-bench-delete." + std::to_string(::getpid()));
+    fs::create_directories(c);
+    platform::clearDrives();
+    platform::setDrive('C', c);
+    LanguageIndex = 1;
+    std::string text = "[remarks]\r\ncount=1000\r\n";
+    for (int i = 1; i <= 1000; ++i)
+        text += "sora" + std::to_string(i) + "=" + std::to_string(i % 114 + 1) + "\r\naya" +
+                std::to_string(i) + "=" + std::to_string(i / 114 + 1) + "\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(c / "remrak1.ini", std::ios::binary | std::ios::trunc) << text;
+        std::vector<StoredRemark> list = ReadRemarks();
+        list.erase(list.begin());
+        state.ResumeTiming();
+        WriteRemarksAfterRemoval(list, 0);
+    }
+    std::error_code ec;
+    fs::remove_all(c, ec);
+}
+BENCHMARK(BM_DeleteRemark)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 void BM_PhotoShowCpu(benchmark::State& state) {
     // Photo 1 (the one the screen opens with), 800x600, on a disc of its own.
     const fs::path root =

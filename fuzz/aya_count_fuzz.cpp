@@ -1,6 +1,7 @@
 // Fuzz target: the aya counts ("aya_count"). The input is the file; the count
 // of a few suras, in range and out of it, must be the record's bytes or a read
-// error, never a read outside the file.
+// error (also for a record of another sura or of no ayas), never a read
+// outside the file.
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (int sura : {1, 2, 57, 113, 114, 0, -1, 115}) {
         const uint64_t at = static_cast<uint64_t>(sura - 1) * 3;
-        const bool fits = sura >= 1 && sura <= 114 && at + 3 <= size;
+        const bool fits = sura >= 1 && sura <= 114 && at + 3 <= size &&
+                          *m.u8(at) == static_cast<uint32_t>(sura) && *m.u16(at + 1) != 0;
         int recordSura = -1, count = -1;
         bool ok = true;
         try {

@@ -31,7 +31,8 @@ constexpr uint64_t kRec = 13;
 
 std::optional<uint64_t> directory(const Bytes& m, int sura) {
     auto o = m.u32(static_cast<uint64_t>(sura - 1) * 5 + 1);
-    if (!o || *o >= m.b.size()) return std::nullopt;
+    // The records follow the 114 directory entries.
+    if (!o || *o < 114 * 5 || *o >= m.b.size()) return std::nullopt;
     return *o;
 }
 

@@ -1,6 +1,7 @@
 // Fuzz target: INI text in memory. Input is "text\0section\0key\0value" (the
 // parts after the text are optional). Besides not crashing, a written value
-// must read back and writing it again must change nothing.
+// must read back, writing it again must change nothing, and several keys
+// written at once must give what writing them one after another gives.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -51,6 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (sane) {
         if (platform::iniRead(written, section, key, "\x01") != value) std::abort();
         if (platform::iniWrite(written, section, key, value) != written) std::abort();
+        const platform::IniKeys keys = {{std::string(key), std::string(value)},
+                                        {std::string(key) + "2", "x"},
+                                        {std::string(key), "y"}};
+        std::string oneByOne(text);
+        for (const auto& [k, v] : keys) oneByOne = platform::iniWrite(oneByOne, section, k, v);
+        // Texts with a CR that ends no line are left out: there the first
+        // one-key write can make a CR LF or swallow a CR that the next ones see.
+        bool loneCr = false;
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) loneCr = true;
+        if (!loneCr && platform::iniWrite(text, section, keys) != oneByOne) std::abort();
     }
     return 0;
 }

@@ -15,7 +15,7 @@ using namespace fuzzdisc;
 Outcome partModel(const Bytes& m, int sura, int aya) {
     if (sura < 1 || sura > 114 || aya < 1) return raised();
     auto o = m.u32(static_cast<uint64_t>(sura - 1) * 5 + 1);
-    if (!o) return raised();
+    if (!o || *o < 114 * 5 || *o >= m.b.size()) return raised();
     auto p = m.u8(*o + static_cast<uint64_t>(aya - 1) * 5 + 3);
     if (!p) return raised();
     return found(static_cast<int>(*p), 0);
@@ -23,7 +23,7 @@ Outcome partModel(const Bytes& m, int sura, int aya) {
 
 Outcome firstOfPartModel(const Bytes& m, int part) {
     auto first = m.u32(1);
-    if (!first || *first >= m.b.size()) return raised();
+    if (!first || *first < 114 * 5 || *first >= m.b.size()) return raised();
     uint64_t o = *first;
     for (int k = 0; k < 6236 && o < m.b.size(); ++k, o += 5) {
         auto p = m.u8(o + 3);

@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;  // a count that is no number
     }
     if (remarks.size() > 6236) std::abort();
-    // Deleting rewrites every later remark, one atomic write per key: keep
-    // the lists short enough for many runs a second.
-    if (remarks.empty() || remarks.size() > 40) return 0;
+    // Deleting rewrites the file once, with a sync: keep the lists short
+    // enough for many runs a second.
+    if (remarks.empty() || remarks.size() > 400) return 0;
     remarks.erase(remarks.begin());
     try {
         WriteRemarksAfterRemoval(remarks, 0);

@@ -58,6 +58,14 @@ int strToInt(const std::string& text, int codePage) {
     return value;
 }
 
+int strToIntIn(const std::string& text, const std::string& where, int codePage) {
+    int value = 0;
+    if (!tryStrToInt(text, value))
+        throw PlatformError("'" + messageText(text, codePage) +
+                            "' is not a valid integer value in " + where);
+    return value;
+}
+
 bool sameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)

@@ -28,6 +28,11 @@ std::string messageText(std::string_view bytes, int codePage = kArabicCodePage);
 /// decoded from `codePage`.
 int strToInt(const std::string& text, int codePage = kArabicCodePage);
 
+/// strToInt for a value read from a file: the error says where the text came
+/// from after the usual words, "'<text>' is not a valid integer value in <where>"
+/// (`where` names the file, and the key or line).
+int strToIntIn(const std::string& text, const std::string& where, int codePage = kArabicCodePage);
+
 /// The same conversion without raising; returns false when the text is not a number.
 bool tryStrToInt(const std::string& text, int& value);
 

@@ -1,6 +1,7 @@
 // INI files with the Windows private-profile rules. Each read opens and
-// parses the file afresh; each write changes one key, keeps every other line
-// and reaches the disk atomically (temporary file, flush, rename).
+// parses the file afresh; each write changes one key or several, keeps every
+// other line and reaches the disk as one change of the file (temporary file,
+// sync, rename): a crash leaves the old file or the new one, whole.
 #pragma once
 
 #include <string>
@@ -28,6 +29,20 @@ std::vector<std::pair<std::string, std::string>> iniSection(std::string_view tex
 std::string iniWrite(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value);
 
+/// Keys and their values, in the order they are written.
+using IniKeys = std::vector<std::pair<std::string, std::string>>;
+
+/// Returns `text` with every key of `keys` set in `section`, exactly as the
+/// one-key iniWrite would leave it after writing them one after another, in
+/// one pass over the text (a CR that ends no line aside, which the one-key
+/// writes may turn into a line break).
+std::string iniWrite(std::string_view text, std::string_view section, const IniKeys& keys);
+
+/// Removes the temporary files ("<file>.tmp<pid>") that writes cut short by
+/// the end of their process left in the folder of a Windows path ("c:\");
+/// those of processes still running are kept.
+void removeLeftoverWrites(const std::string& windowsFolder);
+
 class IniFile {
   public:
     /// An INI file named by a Windows path; the file need not exist.
@@ -40,8 +55,18 @@ class IniFile {
                            const std::string& def) const;
 
     /// Writes one key at once; raises "Unable to write to <file>" and leaves
-    /// the file as it was when it cannot be written.
-    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    /// the file as it was when it cannot be written. A file the user made
+    /// read-only is not replaced: that raises the error too.
+    void writeString(std::string_view section, std::string_view key, std::string_view value) {
+        writeStrings(section, {{std::string(key), std::string(value)}});
+    }
+
+    /// Writes several keys of a section as one change of the file.
+    void writeStrings(std::string_view section, const IniKeys& keys);
+
+    /// Replaces the whole file with `text` as one change, with the same
+    /// errors as writeString.
+    void writeText(const std::string& text);
 
     void writeInteger(std::string_view section, std::string_view key, int value) {
         writeString(section, key, std::to_string(value));

@@ -1,6 +1,10 @@
 #include "quran/aya_timing.h"
 
+#include <cstdio>
+
 #include "platform/error.h"
+#include "platform/paths.h"
+#include "shell/globals.h"
 
 namespace {
 
@@ -17,6 +21,12 @@ std::string lineAt(const std::vector<std::string>& lines, int index) {
 
 }  // namespace
 
+std::string AyaTimingListFile(int sura) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%3.3d", sura);
+    return DataDir + "sound\\" + number + ".rtf";
+}
+
 int TimingLineMs(const std::string& line) {
     const int hours = platform::strToInt(field(line, 0, 2));
     const int minutes = platform::strToInt(field(line, 3, 2));
@@ -26,9 +36,19 @@ int TimingLineMs(const std::string& line) {
 }
 
 AyaTimes ComputeAyaTimes(const std::vector<std::string>& lines, int aya, int ayaCount,
-                         int recordingLengthMs) {
+                         int recordingLengthMs, const std::string& listFile) {
+    auto value = [&](int index) {
+        try {
+            return TimingLineMs(lineAt(lines, index));
+        } catch (const platform::PlatformError& e) {
+            // The conversion error, and where its text stands.
+            throw platform::PlatformError(std::string(e.what()) + " in " +
+                                          platform::quotedPath(listFile) + ", line " +
+                                          std::to_string(index + 1));
+        }
+    };
     AyaTimes t;
-    t.startMs = aya <= 1 ? 0 : TimingLineMs(lineAt(lines, aya - 2));
-    t.endMs = aya != ayaCount ? TimingLineMs(lineAt(lines, aya - 1)) : recordingLengthMs;
+    t.startMs = aya <= 1 ? 0 : value(aya - 2);
+    t.endMs = aya != ayaCount ? value(aya - 1) : recordingLengthMs;
     return t;
 }

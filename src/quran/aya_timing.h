@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+/// The timing list of sura `sura`: DataDir + "sound\NNN.rtf".
+std::string AyaTimingListFile(int sura);
+
 /// Value of one timing line in milliseconds. Characters 1-2 hours, 4-5 minutes,
 /// 7-8 seconds, 10 tenths; separators are not checked and anything after the
 /// tenth is ignored. A line shorter than ten characters or a number field that is
@@ -18,6 +21,7 @@ struct AyaTimes {
 
 /// Start and end of `aya` of a sura with `ayaCount` ayas. Aya 1 (or less) starts
 /// at 0; the last aya ends at `recordingLengthMs`. A missing line raises the
-/// conversion error of an empty line.
+/// conversion error of an empty line. The errors name `listFile` (a Windows
+/// path) and the line, counted from 1.
 AyaTimes ComputeAyaTimes(const std::vector<std::string>& lines, int aya, int ayaCount,
-                         int recordingLengthMs);
+                         int recordingLengthMs, const std::string& listFile);

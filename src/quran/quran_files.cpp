@@ -40,12 +40,16 @@ int readI16At(platform::BinaryFile& f, uint64_t offset) {
     return static_cast<int16_t>(f.readU16());
 }
 
+constexpr uint64_t kDirectoryBytes = kSuraCount * kDirectoryEntryBytes;
+
 // The directory entry of `sura` (parts and cutaya share the layout): the offset
-// of its first record. An offset at or past the end of the file is damage.
+// of its first record. The records follow the directory: an offset into the
+// directory (a file of zeros points every sura there) or at or past the end
+// of the file is damage.
 uint64_t firstRecordOf(platform::BinaryFile& f, int sura) {
     f.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
     const uint64_t offset = f.readU32();
-    if (offset >= f.size()) f.fail();
+    if (offset < kDirectoryBytes || offset >= f.size()) f.fail();
     return offset;
 }
 
@@ -56,13 +60,16 @@ int ReadSuraAyaCount(platform::BinaryFile& f, int sura, int& recordSura) {
     const uint64_t record = static_cast<uint64_t>(sura - 1) * kCountRecordBytes;
     recordSura = readU8At(f, record);
     f.seek(record + 1);
-    return f.readU16();
+    const int count = f.readU16();
+    // A record of another sura, or a sura without ayas, is a damaged file:
+    // the reader would go on with a sura the disc does not have.
+    if (recordSura != sura || count == 0) f.fail();
+    return count;
 }
 
 int ReadAyaPart(platform::BinaryFile& f, int sura, int aya) {
     if (!validSura(sura) || aya < 1) f.fail();
-    f.seek(static_cast<uint64_t>(sura - 1) * kDirectoryEntryBytes + 1);
-    const uint64_t first = f.readU32();
+    const uint64_t first = firstRecordOf(f, sura);
     return readU8At(f, first + static_cast<uint64_t>(aya - 1) * kPartRecordBytes + kPartPart);
 }
 

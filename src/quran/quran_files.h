@@ -3,7 +3,8 @@
 // opens its file, reads single fields with seek-and-read and closes it again, as the
 // reader screens expect. A damaged file never makes a reader read outside the file
 // or run for ever: a read past the end raises PlatformError naming the file, and
-// every search is bounded.
+// every search is bounded. A directory entry that points into the directory or
+// past the file, and a count record of another sura or of no ayas, are damage too.
 #pragma once
 
 #include <string>
@@ -42,7 +43,8 @@ struct AyaLocation {
 // one call and closed again.
 
 /// aya_count: the record of `sura` (1..114). `recordSura` gets the record's own
-/// sura byte; returns the sura's aya count.
+/// sura byte; returns the sura's aya count. A record whose sura byte is not
+/// `sura`, or whose count is 0, raises the file's read error.
 int ReadSuraAyaCount(platform::BinaryFile& ayaCount, int sura, int& recordSura);
 int ReadSuraAyaCount(int sura, int& recordSura);
 /// True when `sura` is 1..114 and `aya` one of its ayas (by the disc's aya counts).

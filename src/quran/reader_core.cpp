@@ -249,8 +249,8 @@ std::string ReaderCore::RecordingFile(int sura) {
 
 void ReaderCore::ComputeAyaTimes() {
     AyaTimesKnown = false;
-    const AyaTimes times =
-        ::ComputeAyaTimes(rich1->plainLines(), CurrentAya, SuraAyaCount, mci1->Length());
+    const AyaTimes times = ::ComputeAyaTimes(rich1->plainLines(), CurrentAya, SuraAyaCount,
+                                             mci1->Length(), AyaTimingListFile(CurrentSura));
     AyaStartMs = times.startMs;
     AyaEndMs = times.endMs;
     AyaTimesKnown = true;

@@ -46,6 +46,11 @@ std::set<int> suraKeyNumbers(const std::string& text, int upTo) {
     return numbers;
 }
 
+// Where a value of the remarks file came from, for a conversion error.
+std::string keyOfFile(const std::string& key) {
+    return platform::quotedPath(RemarksFileName()) + ", key " + key;
+}
+
 bool sameNumber(const std::string& stored, int value) {
     int n = 0;
     return platform::tryStrToInt(stored, n) && n == value;
@@ -61,7 +66,8 @@ bool AddRemark(int sura, int aya) {
     const std::string name = RemarksFileName();
     std::string text;
     if (platform::fileExists(name)) text = platform::readFile(name);
-    int count = platform::strToInt(platform::iniRead(text, kSection, "count", "0"));
+    int count =
+        platform::strToIntIn(platform::iniRead(text, kSection, "count", "0"), keyOfFile("count"));
     if (count < 0) count = 0;  // a damaged count: start the list again
     if (count == INT_MAX) return false;
 
@@ -72,11 +78,11 @@ bool AddRemark(int sura, int aya) {
             return false;
     }
 
+    // The three keys in their order, as one change of the file.
     const std::string n = std::to_string(count + 1);
-    platform::IniFile ini(name);
-    ini.writeString(kSection, "count", n);
-    ini.writeString(kSection, "sora" + n, std::to_string(sura));
-    ini.writeString(kSection, "aya" + n, std::to_string(aya));
+    platform::IniFile(name).writeText(platform::iniWrite(
+        text, kSection,
+        {{"count", n}, {"sora" + n, std::to_string(sura)}, {"aya" + n, std::to_string(aya)}}));
     return true;
 }
 
@@ -94,7 +100,7 @@ std::vector<StoredRemark> ReadRemarks() {
         auto it = values.find(key);
         return it == values.end() ? std::string("0") : it->second;
     };
-    const int count = platform::strToInt(read("count"));
+    const int count = platform::strToIntIn(read("count"), keyOfFile("count"));
     std::vector<StoredRemark> remarks;
     for (int i = 1; i <= std::min(count, kMostRemarks); ++i) {
         const std::string n = std::to_string(i);
@@ -104,11 +110,15 @@ std::vector<StoredRemark> ReadRemarks() {
 }
 
 void WriteRemarksAfterRemoval(const std::vector<StoredRemark>& remarks, size_t removed) {
-    platform::IniFile ini(RemarksFileName());
-    ini.writeString(kSection, "count", std::to_string(remarks.size()));
+    platform::IniKeys keys = {{"count", std::to_string(remarks.size())}};
     for (size_t k = removed; k < remarks.size(); ++k) {
         const std::string n = std::to_string(k + 1);
-        ini.writeString(kSection, "sora" + n, remarks[k].sura);
-        ini.writeString(kSection, "aya" + n, remarks[k].aya);
+        keys.emplace_back("sora" + n, remarks[k].sura);
+        keys.emplace_back("aya" + n, remarks[k].aya);
     }
+    platform::IniFile(RemarksFileName()).writeStrings(kSection, keys);
+}
+
+int RemarkNumber(const std::string& value, const std::string& key) {
+    return platform::strToIntIn(value, keyOfFile(key));
 }

@@ -80,8 +80,9 @@ void Tfrm_remark::OpenSelectedRemark() {
     if (grdresult->Cell(0, 1).isEmpty()) return;
     const size_t k = static_cast<size_t>(grdresult->Row() - 1);
     if (k >= lstindex1.size()) return;
-    const int sura = platform::strToInt(lstindex1[k]);
-    const int aya = platform::strToInt(lstindex2[k]);
+    const std::string n = std::to_string(k + 1);
+    const int sura = RemarkNumber(lstindex1[k], "sora" + n);
+    const int aya = RemarkNumber(lstindex2[k], "aya" + n);
     CheckRemarkedAya(static_cast<int>(k + 1), sura, aya);
     CurrentSura = sura;
     CurrentAya = aya;

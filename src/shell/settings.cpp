@@ -1,6 +1,7 @@
 #include "shell/settings.h"
 
 #include "platform/error.h"
+#include "platform/paths.h"
 #include "shell/globals.h"
 
 const std::string SettingsFile = "c:\\quran_setting.ini";
@@ -8,21 +9,24 @@ const std::string SettingsFile = "c:\\quran_setting.ini";
 namespace {
 const char* kSection = "settings";
 
-void write(const char* key, int value) {
-    SettingsIni->writeInteger(kSection, key, value);
-}
-
-// Each writer opens the file anew, as every save did.
-void reopen() {
+// Each save opens the file anew and writes its keys, in order, as one change
+// of the file: a crash never leaves a sura of one position with the aya of another.
+void save(std::initializer_list<std::pair<const char*, int>> values) {
     SettingsIni = std::make_unique<platform::IniFile>(SettingsFile);
+    platform::IniKeys keys;
+    for (auto [key, value] : values) keys.emplace_back(key, std::to_string(value));
+    SettingsIni->writeStrings(kSection, keys);
 }
 }  // namespace
 
 void LoadSettings() {
+    // Saves that a crash cut short left their temporary files on drive C.
+    platform::removeLeftoverWrites("c:\\");
     SettingsIni = std::make_unique<platform::IniFile>(SettingsFile);
     SettingLang = SettingDoaa = SettingEnter = SettingEnterSora = SettingEnterAya = 0;
     auto read = [](const char* key) {
-        return platform::strToInt(SettingsIni->readString(kSection, key, "0"));
+        return platform::strToIntIn(SettingsIni->readString(kSection, key, "0"),
+                                    platform::quotedPath(SettingsFile) + ", key " + key);
     };
     SettingLang = read("settings_lang");
     SettingDoaa = read("settings_doaa");
@@ -35,16 +39,13 @@ void SaveSettingsChoices(bool doaaChecked, bool langChecked, bool enterChecked) 
     SettingDoaa = doaaChecked ? 0 : 1;
     SettingLang = langChecked ? 0 : 1;
     SettingEnter = enterChecked ? 0 : 1;
-    reopen();
-    write("settings_doaa", SettingDoaa);
-    write("settings_lang", SettingLang);
-    write("settings_enter", SettingEnter);
+    save({{"settings_doaa", SettingDoaa},
+          {"settings_lang", SettingLang},
+          {"settings_enter", SettingEnter}});
 }
 
 void SaveReadingPosition() {
     SettingEnterSora = CurrentSura;
     SettingEnterAya = CurrentAya;
-    reopen();
-    write("settings_enter_sora", SettingEnterSora);
-    write("settings_enter_aya", SettingEnterAya);
+    save({{"settings_enter_sora", SettingEnterSora}, {"settings_enter_aya", SettingEnterAya}});
 }

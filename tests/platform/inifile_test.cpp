@@ -84,6 +84,26 @@ TEST(IniWrite, ChangesOneKeyAndKeepsEveryOtherByte) {
     EXPECT_EQ(iniWrite("[A]\nk=1\nk=2\n", "a", "k", "3"), "[A]\nk=3\nk=2\n");
 }
 
+TEST(IniWrite, SeveralKeysAtOnceGiveWhatOneKeyAfterAnotherGives) {
+    // Keys found, missing, given twice and in another case, into sections
+    // found, missing, empty, last without a line break, or followed by blank lines.
+    const platform::IniKeys keys = {{"count", "2"}, {"sora2", "18"}, {"aya2", "10"},
+                                    {"COUNT", "3"}, {"sora1", "1"},  {"x", ""}};
+    const char* texts[] = {"",
+                           "[remarks]\r\ncount=1\r\nsora1=5\r\naya1=6\r\n",
+                           "[Remarks]\nsora1 = 5\nSORA1=7\n\n\n[other]\ncount=9\n",
+                           "[other]\r\nk=1",
+                           "[remarks]",
+                           "[remarks]\r\naya2=4",
+                           "; c\r\n[remarks]\r\n\r\n[remarks]\r\ncount=8\r\n"};
+    for (const char* text : texts) {
+        std::string oneByOne = text;
+        for (const auto& [key, value] : keys) oneByOne = iniWrite(oneByOne, "remarks", key, value);
+        EXPECT_EQ(iniWrite(text, "remarks", keys), oneByOne) << text;
+    }
+    EXPECT_EQ(iniWrite("[a]\nk=1", "a", platform::IniKeys{}), "[a]\nk=1");
+}
+
 class IniFileTest : public ::testing::Test {
   protected:
     void SetUp() override { platform::setDrive('C', driveC.path()); }
@@ -121,11 +141,22 @@ TEST_F(IniFileTest, AFailedWriteRaisesAndChangesNothing) {
     platform::IniFile folder("c:\\dir.ini");
     EXPECT_EQ(folder.readString("a", "b", "def"), "def");
     EXPECT_THAT([&] { folder.writeString("a", "b", "1"); },
-                ThrowsMessage<PlatformError>(StrEq("Unable to write to c:\\dir.ini")));
+                ThrowsMessage<PlatformError>(
+                    StrEq("Unable to write to " + platform::quotedPath("c:\\dir.ini") + ".")));
     // A file standing where a folder should be, and an unmapped drive.
     driveC.write("file", "keep");
     for (const char* path : {"c:\\file\\x.ini", "q:\\x.ini"})
         EXPECT_THROW(platform::IniFile(path).writeString("a", "b", "1"), PlatformError) << path;
     EXPECT_EQ(names(driveC.path()), (std::vector<std::string>{"dir.ini", "file"}));
     EXPECT_EQ(driveC.read("file"), "keep");
+}
+
+TEST_F(IniFileTest, AWriteThroughALinkChangesTheFileItNamesAndKeepsTheLink) {
+    TempFolder elsewhere;
+    elsewhere.write("kept.ini", "[settings]\r\nsettings_doaa=0\r\n");
+    std::filesystem::create_symlink(elsewhere.path() / "kept.ini",
+                                    driveC.path() / "quran_setting.ini");
+    platform::IniFile("c:\\quran_setting.ini").writeString("settings", "settings_doaa", "1");
+    EXPECT_TRUE(std::filesystem::is_symlink(driveC.path() / "quran_setting.ini"));
+    EXPECT_EQ(elsewhere.read("kept.ini"), "[settings]\r\nsettings_doaa=1\r\n");
 }

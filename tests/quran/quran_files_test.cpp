@@ -168,22 +168,41 @@ TEST_F(DamagedFiles, TruncatedRecordRaisesWhenReached) {
     EXPECT_THROW(ReadAyaPart(1, 1), PlatformError);
 }
 
-TEST_F(DamagedFiles, ZerosAndZeroCounts) {
-    disc.write("data/aya_count", std::string(342, '\0'));
+TEST_F(DamagedFiles, ZerosCountsOfOtherSurasAndDirectoriesThatPointNowhereRaise) {
+    // A count record must be its sura's and count some ayas.
+    std::string counts;
+    for (int s = 1; s <= 114; ++s) {
+        put(counts, s, 1);
+        put(counts, 7, 2);
+    }
     int recordSura = -1;
-    EXPECT_EQ(ReadSuraAyaCount(2, recordSura), 0);
-    EXPECT_EQ(recordSura, 0);
+    for (auto [at, byte] : {std::pair{3, 168}, {3, 0}, {4, 0}}) {
+        std::string bytes = counts;
+        bytes[at] = static_cast<char>(byte);
+        if (at == 4) bytes[5] = 0;  // sura 2 counts no aya
+        disc.write("data/aya_count", bytes);
+        EXPECT_THROW(ReadSuraAyaCount(2, recordSura), PlatformError) << at << " " << byte;
+        EXPECT_EQ(ReadSuraAyaCount(3, recordSura), 7);
+    }
+    disc.write("data/aya_count", std::string(342, '\0'));
+    EXPECT_THROW(ReadSuraAyaCount(2, recordSura), PlatformError);
     disc.write("data/aya_count", std::string(100, '\0'));  // short: sura 40 is missing
     EXPECT_THROW(ReadSuraAyaCount(40, recordSura), PlatformError);
 
-    // A map of zeros: every directory entry points at the start of the file.
+    // A map or parts file of zeros points every sura into its own directory.
     map(std::string(13 * 90, '\0'));
-    EXPECT_FALSE(LocateAyaSegments(1, 1, where));
-    EXPECT_EQ(PageStart(1), 0);
-    EXPECT_EQ(Hit(1, 1, 0, 0), 0);
+    EXPECT_THROW(LocateAyaSegments(1, 1, where), PlatformError);
+    EXPECT_THROW(PageStart(1), PlatformError);
+    EXPECT_THROW(Hit(1, 1, 0, 0), PlatformError);
+    std::string bytes = ayaMap({{1, 1, 1, 10, 10, 50, 20}, {2, 1, 2, 10, 10, 50, 20}});
+    bytes[5 + 1] = static_cast<char>(569 & 0xFF);  // sura 2: the last directory byte
+    bytes[5 + 2] = static_cast<char>(569 >> 8);
+    map(bytes);
+    EXPECT_TRUE(LocateAyaSegments(1, 1, where));
+    EXPECT_THROW(LocateAyaSegments(2, 1, where), PlatformError);
     disc.write("data/parts", std::string(570 + 5 * 6236, '\0'));
-    EXPECT_EQ(PartStart(1), 0);
-    EXPECT_EQ(ReadAyaPart(7, 3), 0);
+    EXPECT_THROW(PartStart(1), PlatformError);
+    EXPECT_THROW(ReadAyaPart(7, 3), PlatformError);
 }
 
 TEST_F(DamagedFiles, SearchesThatNeverMatchEnd) {

@@ -305,3 +305,35 @@ TEST_F(QuranViewerTest, LeavingSavesThePositionAndTheNextOpeningResumesThere) {
     EXPECT_TRUE(platform::terminationRequested());
     EXPECT_EQ(saved("settings_enter_aya"), "4");
 }
+
+TEST_F(QuranViewerTest, ADamagedDataFileIsNamedInItsOneErrorBox) {
+    std::string counts = platform::readFile(DataDir + "aya_count");
+    counts[3] = static_cast<char>(168);  // sura 2's record names sura 168
+    struct Case {
+        const char* file;
+        std::string bytes;
+        int sura, aya;
+        std::string error;  // after the file's name
+    };
+    const Case cases[] = {
+        {"data/cutaya", std::string(114 * 13, '\0'), 1, 1, "cutaya\"."},
+        {"data/aya_count", counts, 2, 1, "aya_count\"."},
+        {"data/sound/001.rtf", "00:00:02.5\n00:0a:05.0\n", 1, 2, ", line 2"},
+    };
+    for (const Case& c : cases) {
+        OwnDisc("viewer-damaged-" + std::to_string(&c - cases));
+        disc->write(c.file, c.bytes);
+        Errors().clear();
+        Open(c.sura, c.aya);
+        ASSERT_EQ(Errors().size(), 1u) << c.file;
+        const std::string named = c.error.starts_with(",")
+                                      ? "'0a' is not a valid integer value in " +
+                                            platform::quotedPath(DataDir + "sound\\001.rtf") +
+                                            c.error
+                                      : "Read error in file \"" + DataDir + c.error;
+        EXPECT_EQ(Errors()[0], named);
+        viewer->closeForm();
+        platform::processPendingEvents();
+    }
+    expectedErrors = 1;
+}

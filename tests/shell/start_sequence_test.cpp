@@ -197,7 +197,10 @@ TEST_F(StartSequence, ABadSettingsValueIsReportedAndStartUpGoesOn) {
     file.writeString("settings", "settings_enter", "1");
     StartHub();
     ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_EQ(Errors()[0], "'سبع1' is not a valid integer value") << "shown in its own letters";
+    EXPECT_EQ(Errors()[0], "'سبع1' is not a valid integer value in " +
+                               platform::quotedPath("c:\\quran_setting.ini") +
+                               ", key settings_doaa")
+        << "shown in its own letters, with where it stands";
     EXPECT_EQ(SettingEnter, 0) << "the keys after the bad one are not read";
     Advance(100);
     EXPECT_NE(frmvideo, nullptr);
