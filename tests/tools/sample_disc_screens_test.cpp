@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "art.h"
+#include "aya_texts.h"
 #include "book_screens.h"
 #include "quran_art.h"
 #include "reader_screens.h"
@@ -49,6 +50,19 @@ TEST(SampleDiscScreens, ControlsLieOnTheBodyAndStarsOnTheStarField) {
             EXPECT_EQ(starFieldPixels(picture, star, false), 0)
                 << "star at " << text(star) << " lies off the star field";
     }
+}
+
+// The language screen's button n opens text n + 2 (the third Arabic commentary,
+// then the six translations): its picture names that text, never a language
+// the reader could confuse with the commentary they chose.
+TEST(SampleDiscScreens, LanguageButtonsNameTheTextTheyOpen) {
+    const ScreenSpec screen = languageScreen();
+    ASSERT_GE(screen.buttons.size(), 7u);
+    EXPECT_EQ(screen.buttons[0].arabic, commentaryName(3));
+    const char* translations[] = {"English", "Français",         "Español",
+                                  "Türkçe",  "Bahasa Indonesia", "Русский"};
+    for (int i = 1; i < 7; ++i)
+        EXPECT_EQ(screen.buttons[i].english, QString::fromUtf8(translations[i - 1]));
 }
 
 }  // namespace
