@@ -45,6 +45,9 @@ class Form : public QWidget {
 
     /// The create handler of the screen; run through the guard by createForm().
     virtual void formCreate() {}
+    /// Runs after the create handler, through the guard, even when it failed:
+    /// a screen checks there that it was left with a way out.
+    virtual void formCreated() {}
 
     /// Sets the client size and centres the form in its parent (clamped at 0).
     void setClientSize(int width, int height);
@@ -94,6 +97,7 @@ T* createForm(QPointer<T>& formVariable, QWidget* parent = nullptr) {
     T* form = new T(parent ? parent : displayArea());
     formVariable = form;
     guarded([form] { form->formCreate(); });
+    guarded([form] { form->formCreated(); });
     return form;
 }
 

@@ -29,6 +29,7 @@ class MediaPlayerTest : public ::testing::Test {
         dir.write("Two.wav", media_files::wav(2000));
         dir.write("one.wav", media_files::wav(1000));
         ErrorBox::recorded().clear();
+        ErrorBox::forget();
         player = std::make_unique<MediaPlayer>();
         player->OnNotify = [this] { notices.push_back({player->Position(), player->Length()}); };
     }
