@@ -103,15 +103,14 @@ std::string SkinScreen::WayOut() const {
                                              : "Ctrl+Q ends the program.";
 }
 
-void SkinScreen::formCreated() {
-    if (ScreenName.empty() || NoButtonsReported) return;
+SkinScreen::CreateNote SkinScreen::createdNote() const {
+    if (ScreenName.empty() || NoButtonsReported) return {};
     for (ImageButton* b : ButtonList)
-        if (b) return;
-    NoButtonsReported = true;
+        if (b) return {};
     const std::string layout = LayoutPath();
-    throw platform::PlatformError("This screen has no buttons (layout file " +
-                                      platform::quotedPath(layout) + "). " + WayOut(),
-                                  layout);
+    return {"This screen has no buttons (layout file " + platform::quotedPath(layout) + "). " +
+                WayOut(),
+            layout};
 }
 
 void SkinScreen::ShowButtons() {

@@ -87,8 +87,8 @@ class SkinScreen : public platform::Form {
     QWidget* FirstFocus = nullptr;
 
     /// A screen left without a single button by its create handler says so
-    /// (once, naming its layout file) and how to get out.
-    void formCreated() override;
+    /// (naming its layout file) and how to get out.
+    CreateNote createdNote() const override;
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -97,6 +97,7 @@ class SkinScreen : public platform::Form {
 
     /// What the keys still do on a screen whose buttons failed.
     std::string WayOut() const;
+    /// The missing layout file was reported already.
     bool NoButtonsReported = false;
 
     /// What a click on button n does.

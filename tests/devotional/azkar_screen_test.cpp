@@ -99,3 +99,14 @@ TEST_F(AzkarScreenTest, AMissingTextOrRecordingIsOneErrorAndTheScreenGoesOn) {
     EXPECT_TRUE(Shows(14));
     EXPECT_EQ(Recited(), "1 13 14");
 }
+
+TEST_F(AzkarScreenTest, AnUnreadableFirstTextIsOneBoxOnOpening) {
+    disc->remove("data\\azkar\\1.rtf");
+    disc->write("data/azkar/1.rtf/not a file", "");  // a folder where the text should be
+    ASSERT_TRUE(Open());
+    Advance(2000);
+    expectedErrors = 1;
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("azkar\\1.rtf"), std::string::npos) << Errors()[0];
+    EXPECT_EQ(Recited(), "");
+}

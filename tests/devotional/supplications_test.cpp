@@ -6,6 +6,7 @@
 
 #include "devotional/unt_doaa.h"
 #include "devotional/unt_pic.h"
+#include "platform/media.h"
 #include "quran/unt_quranp.h"
 #include "shell/globals.h"
 #include "skin/unt_main.h"
@@ -146,6 +147,14 @@ TEST_F(SupplicationsTest, AMissingRecordingOrPhotoIsReportedOnceAndTheScreenWork
     Press(3);
     EXPECT_EQ(Opens(Tfrm_doaa::RecordingFile(3)), 1);
     EXPECT_EQ(Errors().size(), 2u);
+
+    // A recording that cannot be played: one box for one choice, naming it.
+    SetLength(Tfrm_doaa::RecordingFile(5), -1);
+    Press(5);
+    Advance(kTransitionMs + 2000 + kTransitionMs);
+    ASSERT_EQ(Errors().size(), 3u);
+    EXPECT_TRUE(Errors()[2].starts_with(platform::kMediaCannotPlay)) << Errors()[2];
+    EXPECT_NE(Errors()[2].find("doaa\\5.wav"), std::string::npos) << Errors()[2];
 }
 
 }  // namespace
