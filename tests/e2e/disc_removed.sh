@@ -13,13 +13,13 @@ trap 'cleanup; rm -rf "$copy"' EXIT
 
 reader=$(dirname "$(find "$DISC" -ipath '*/graphic/hadith/1/hadith.ini' | head -n1)")
 [ -d "$reader" ] || fail "no hadith reader skin on $DISC"
-convert "$reader/hadith.jpg" -crop 800x60+0+0 +repage "$work/reader_band.png"
+convert "$reader/hadith.jpg" -crop 400x40+300+10 +repage "$work/reader_band.png"
 
 wait_for_menu
 sleep 0.5
 read -r left top width height < <(button "$menu" 3)
 click_at $((left + width / 2)) $((top + height / 2))
-wait_for 800x60+112+84 "$work/reader_band.png" "the hadith reader" 20
+wait_for 400x40+412+94 "$work/reader_band.png" "the hadith reader" 20
 
 mv "$DISC" "$DISC.gone"
 most=0
