@@ -39,9 +39,8 @@ std::string fileKey(const std::string& windowsPath) {
 
 // A file on the disc's drive, or a failure that names no file.
 bool onDisc(const std::string& file) {
-    return file.empty() ||
-           (file.size() >= 2 && file[1] == ':' &&
-            std::toupper(static_cast<unsigned char>(file[0])) == programDrive()[0]);
+    return file.empty() || (file.size() >= 2 && file[1] == ':' &&
+                            std::toupper(static_cast<unsigned char>(file[0])) == programDrive()[0]);
 }
 
 // The disc's folder vanished, was left empty (an unmounted medium), or no
@@ -73,11 +72,13 @@ bool admit(std::string& message, const std::string& file) {
     return failing[fileKey(file)].insert(message).second;
 }
 
-// The window a box belongs to: the active one, else the program's display.
+// The window a box belongs to: the active one, else the program's display;
+// never another box, which would take this one with it when closed.
 QWidget* owner() {
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    QWidget* active = QApplication::activeWindow();
+    if (active && !qobject_cast<QMessageBox*>(active)) return active;
     if (QWidget* area = displayArea()) return area->window();
-    return nullptr;
+    return active ? active->parentWidget() : nullptr;
 }
 
 void showBox(QMessageBox::Icon icon, const std::string& message, bool once) {

@@ -113,6 +113,12 @@ TEST_F(ErrorBoxTest, BoxesStandAboveTheActiveWindowOnceEachWhileOpen) {
         EXPECT_EQ(box->parentWidget(), &window) << "a box belongs to the window it stands over";
         EXPECT_TRUE(box->isWindow());
     }
+    // A box that comes while another is active still belongs to the window.
+    QApplication::setActiveWindow(boxes[0]);
+    ErrorBox::show("Cannot open file \"z\".");
+    boxes = OpenBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    for (QMessageBox* box : boxes) EXPECT_EQ(box->parentWidget(), &window);
     CloseBoxes();
     EXPECT_TRUE(OpenBoxes().empty());
     ErrorBox::show("Cannot open file \"x\".");

@@ -112,10 +112,11 @@ TEST_F(SkinTest, BuildingStopsAtTheFirstBadButton) {
                "[main]\nButtonsCount=2000000000\n[BUTTONS]\nb1=010, 010\n");
     s = open();
     // The screen is left without a button: the same box says so, with the way out.
-    EXPECT_EQ(Errors(), std::vector<std::string>{
-                            "'2000000000' is not a valid button count (at most 99) (layout file " +
-                            layout + ", key ButtonsCount)\nThis screen has no buttons (layout file " +
-                            layout + "). Ctrl+Q ends the program."});
+    EXPECT_EQ(Errors(),
+              std::vector<std::string>{
+                  "'2000000000' is not a valid button count (at most 99) (layout file " + layout +
+                  ", key ButtonsCount)\nThis screen has no buttons (layout file " + layout +
+                  "). Ctrl+Q ends the program."});
     EXPECT_TRUE(s->ButtonList.empty());
     EXPECT_EQ(s->Button(1), nullptr);
 }
