@@ -184,6 +184,11 @@ TEST_F(MediaPlayerTest, AFailedOpenRaisesTheDeviceTextAndLeavesThePlayerClosed) 
                                    (dir.path() / "missing.mp3").string() + ")")));
     EXPECT_FALSE(player->isOpen());
     EXPECT_EQ(player->Length(), 0);
+    try {
+        open("missing.mp3");
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.file(), "D:\\missing.mp3") << "the error box tells this file once";
+    }
     processPendingEvents();
     clock.advance(5000);
     EXPECT_EQ(notices.size(), 1u);  // the play it closed
