@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/error.h"
+#include "platform/guard.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -17,6 +18,7 @@ BinaryFile::BinaryFile(const std::string& windowsPath) : name_(windowsPath) {
     if (!in_) throwCannotOpen(windowsPath);
     size_ = fs::file_size(p, ec);
     if (ec) throwCannotOpen(windowsPath);
+    ErrorBox::fileRead(windowsPath);
 }
 
 BinaryFile BinaryFile::fromBytes(const std::string& name, std::string bytes) {

@@ -13,10 +13,18 @@
 namespace platform {
 
 /// An operation of the platform failed; what() is the message for the error
-/// box, in UTF-8.
+/// box, in UTF-8. An error about one file names it in file() (its Windows
+/// path), so that the error box reports that file's failure once.
 class PlatformError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit PlatformError(const std::string& message, std::string file = {})
+        : std::runtime_error(message), file_(std::move(file)) {}
+
+    /// The Windows path of the file that failed; empty when none is concerned.
+    const std::string& file() const { return file_; }
+
+  private:
+    std::string file_;
 };
 
 /// Bytes in `codePage` as UTF-8, to be quoted in a message.

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "platform/error.h"
+
 namespace platform {
 
 namespace {
@@ -234,6 +236,29 @@ void Form::closeForm() {
     }
     if (wasModal)
         if (Form* top = topForm()) guarded([top] { top->Uncovered(); });
+}
+
+void runCreateHandler(Form* form) {
+    std::string message, file;
+    try {
+        form->formCreate();
+    } catch (const PlatformError& e) {
+        message = e.what();
+        file = e.file();
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown error.";
+    }
+    const Form::CreateNote note = form->createdNote();
+    if (message.empty() && note.text.empty()) return;
+    if (message.empty()) {
+        message = note.text;
+        file = note.file;
+    } else if (!note.text.empty()) {
+        message += "\n" + note.text;
+    }
+    ErrorBox::show(message, file);
 }
 
 void processPendingEvents() {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "platform/guard.h"
 
@@ -51,6 +52,13 @@ class Form : public QWidget {
 
     /// The create handler of the screen; run through the guard by createForm().
     virtual void formCreate() {}
+    /// What the user is told after the create handler when the screen was
+    /// left without a way to use it (empty: nothing), with the file it is
+    /// about. It follows the create handler's own error in the same box.
+    struct CreateNote {
+        std::string text, file;
+    };
+    virtual CreateNote createdNote() const { return {}; }
 
     /// Sets the client size and centres the form in its parent (clamped at 0).
     void setClientSize(int width, int height);
@@ -92,6 +100,10 @@ class Form : public QWidget {
     bool closed_ = false;
 };
 
+/// Runs the create handler of `form` as the guard does, and shows in one box
+/// its error (if any) followed by the screen's note (if any).
+void runCreateHandler(Form* form);
+
 /// Creates a screen of class T inside the display area, stores it in its form
 /// variable and runs its create handler through the guard. The form variable
 /// is cleared when the form is released.
@@ -99,7 +111,7 @@ template <class T>
 T* createForm(QPointer<T>& formVariable, QWidget* parent = nullptr) {
     T* form = new T(parent ? parent : displayArea());
     formVariable = form;
-    guarded([form] { form->formCreate(); });
+    runCreateHandler(form);
     return form;
 }
 

@@ -84,8 +84,9 @@ void MediaPlayer::Open() {
         if (host.empty()) throw PlatformError(kMediaFileNotFound);
         device_->open(host, Display.data());
     } catch (const PlatformError& e) {
-        throw PlatformError(std::string(e.what()) + "\n" + quotedPath(FileName));
+        throw PlatformError(std::string(e.what()) + "\n" + quotedPath(FileName), FileName);
     }
+    ErrorBox::fileRead(FileName);
     open_ = true;
 }
 

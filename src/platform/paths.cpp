@@ -9,6 +9,7 @@
 
 #include "platform/codepage.h"
 #include "platform/error.h"
+#include "platform/guard.h"
 
 namespace platform {
 
@@ -115,7 +116,7 @@ std::string quotedPath(const std::string& windowsPath) {
 }
 
 void throwCannotOpen(const std::string& windowsPath) {
-    throw PlatformError("Cannot open file " + quotedPath(windowsPath) + ".");
+    throw PlatformError("Cannot open file " + quotedPath(windowsPath) + ".", windowsPath);
 }
 
 bool holdsDisc(const fs::path& folder) {
@@ -213,6 +214,7 @@ std::string readFile(const std::string& windowsPath) {
     if (!in) throwCannotOpen(windowsPath);
     std::ostringstream out;
     out << in.rdbuf();
+    ErrorBox::fileRead(windowsPath);
     return out.str();
 }
 

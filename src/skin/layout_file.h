@@ -23,14 +23,30 @@ int ParseButtonsCount(const std::string& value);
 
 class LayoutFile {
   public:
-    explicit LayoutFile(const std::string& windowsPath) : ini_(windowsPath) {}
+    explicit LayoutFile(const std::string& windowsPath) : path_(windowsPath), ini_(windowsPath) {}
 
-    /// "ButtonsCount" of section "main" ("0" when missing), as ParseButtonsCount reads it.
+    /// True when the file exists (a missing one reads as no buttons).
+    bool Exists() const;
+
+    /// "ButtonsCount" of section "main" ("0" when missing), as ParseButtonsCount
+    /// reads it; a bad value raises its conversion error naming the file and key.
     int ButtonsCount() const;
 
     /// The position value of button n ("b" + n in section "BUTTONS", "0" when missing).
     std::string ButtonValue(int n) const;
 
+    /// Reads the position of button n as ParseButtonPosition does; a bad value
+    /// raises its conversion error naming the file and key, `left` set as there.
+    void ButtonPosition(int n, int& left, int& top) const;
+
+    /// The file, quoted for a message with its host path.
+    std::string Quoted() const;
+    const std::string& Path() const { return path_; }
+
   private:
+    /// Raises `e` again with the file and key it came from.
+    [[noreturn]] void Raise(const std::exception& e, const std::string& key) const;
+
+    std::string path_;
     platform::IniFile ini_;
 };

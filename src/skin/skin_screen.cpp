@@ -8,6 +8,8 @@
 #include <cstdlib>
 
 #include "shell/globals.h"
+#include "platform/error.h"
+#include "platform/paths.h"
 #include "skin/layout_file.h"
 
 namespace {
@@ -48,8 +50,17 @@ std::string SkinScreen::DownPicture(int n) const {
 }
 
 void SkinScreen::BuildButtons(bool visible) {
-    LayoutFile layout(ButtonFolder + ScreenName + ".ini");
+    LayoutFile layout(LayoutPath());
     ButtonList.clear();
+    if (!layout.Exists()) {
+        // No layout reads as no buttons; the user is told, and the screen
+        // goes on with its own set-up.
+        platform::ErrorBox::show("The layout file " + layout.Quoted() +
+                                     " does not exist: this screen has no buttons. " + WayOut(),
+                                 layout.Path());
+        NoButtonsReported = true;
+        return;
+    }
     int count = layout.ButtonsCount();
     if (count < 0) count = 0;
     ButtonList.assign(static_cast<size_t>(count), nullptr);
@@ -60,7 +71,7 @@ void SkinScreen::BuildButtons(bool visible) {
         button->resize(0, 0);
         int left = 0, top = 0;
         try {
-            ParseButtonPosition(layout.ButtonValue(n), left, top);
+            layout.ButtonPosition(n, left, top);
         } catch (...) {
             button->move(left, button->y());
             throw;
@@ -81,6 +92,25 @@ void SkinScreen::BuildButtons(bool visible) {
         button->onClick = [this, button] { ButtonClick(ButtonNumber(button->objectName())); };
         ButtonList[static_cast<size_t>(n - 1)] = button;
     }
+}
+
+std::string SkinScreen::LayoutPath() const {
+    return ButtonFolder + ScreenName + ".ini";
+}
+
+std::string SkinScreen::WayOut() const {
+    return CloseButton != 0 || isModalForm() ? "Escape goes back; Ctrl+Q ends the program."
+                                             : "Ctrl+Q ends the program.";
+}
+
+SkinScreen::CreateNote SkinScreen::createdNote() const {
+    if (ScreenName.empty() || NoButtonsReported) return {};
+    for (ImageButton* b : ButtonList)
+        if (b) return {};
+    const std::string layout = LayoutPath();
+    return {"This screen has no buttons (layout file " + platform::quotedPath(layout) + "). " +
+                WayOut(),
+            layout};
 }
 
 void SkinScreen::ShowButtons() {
@@ -135,6 +165,8 @@ void SkinScreen::EscapeKey() {
         ClickButton(CloseButton);
     else if (isModalForm())
         closeForm();  // a skin that failed to build leaves no other way out
+    else if (CloseButton != 0)
+        ButtonClick(CloseButton);  // nor for a section: its way back all the same
 }
 
 void SkinScreen::Uncovered() {

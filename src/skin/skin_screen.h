@@ -27,8 +27,12 @@ class SkinScreen : public platform::Form {
     void PlaceBackground(int width, int height);
 
     /// Builds the buttons from the layout file, hidden or visible. Raises at
-    /// the first bad value or missing up picture; the slots after it stay empty.
+    /// the first bad value (naming the file and key) or missing up picture;
+    /// the slots after it stay empty. A layout file that does not exist
+    /// gives no buttons and is reported without ending the create handler.
     void BuildButtons(bool visible);
+    /// The layout file: ButtonFolder + ScreenName + ".ini".
+    std::string LayoutPath() const;
 
     /// Shows every button that was built (empty slots are skipped).
     void ShowButtons();
@@ -51,8 +55,9 @@ class SkinScreen : public platform::Form {
     void Reset();
 
     /// The button that closes the screen; Escape clicks it when it is
-    /// enabled (0: Escape does nothing). A modal screen whose close button was
-    /// never built (its skin failed) is closed by Escape all the same.
+    /// enabled (0: Escape does nothing). When the close button was never
+    /// built (its skin failed), Escape closes a modal screen and runs the
+    /// close button's action on any other.
     int CloseButton = 0;
     void EscapeKey() override;
     /// The button under the pointer, if any, shows its focus picture, and no other.
@@ -81,10 +86,19 @@ class SkinScreen : public platform::Form {
     /// The control that takes the keyboard focus when the screen appears.
     QWidget* FirstFocus = nullptr;
 
+    /// A screen left without a single button by its create handler says so
+    /// (naming its layout file) and how to get out.
+    CreateNote createdNote() const override;
+
   protected:
     void showEvent(QShowEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+
+    /// What the keys still do on a screen whose buttons failed.
+    std::string WayOut() const;
+    /// The missing layout file was reported already.
+    bool NoButtonsReported = false;
 
     /// What a click on button n does.
     virtual void ButtonClick(int n) {}

@@ -37,16 +37,16 @@ const Placement kPlacements[] = {
 }  // namespace
 
 StarTwinkle::StarTwinkle(QWidget* screen) : screen_(screen) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         imgstar_big[i] = new platform::ImageControl(screen, QString("imgstar_big%1").arg(i + 1));
-        imgstar_big[i]->setAutoSize(true);
-        imgstar_big[i]->hide();
-    }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6; ++i)
         imgstar_small[i] =
             new platform::ImageControl(screen, QString("imgstar_small%1").arg(i + 1));
-        imgstar_small[i]->setAutoSize(true);
-        imgstar_small[i]->hide();
+    for (platform::ImageControl* star : stars()) {
+        star->setAutoSize(true);
+        // Decoration: the pointer reaches whatever lies under a star.
+        star->setAttribute(Qt::WA_TransparentForMouseEvents);
+        star->hide();
     }
     ShrinkTimer = new platform::Timer(screen, 300, false);
     GrowTimer = new platform::Timer(screen, 300, false);
@@ -66,21 +66,44 @@ std::string StarTwinkle::SmallPicture(int k) {
 
 void StarTwinkle::StarPlacement(StarLayout layout) {
     const Placement& p = kPlacements[static_cast<int>(layout)];
-    for (int i = 0; i < 4; ++i) {
-        imgstar_big[i]->move(p.big[i][0], p.big[i][1]);
-        imgstar_big[i]->show();
-        imgstar_big[i]->raise();
+    for (int i = 0; i < 4; ++i) imgstar_big[i]->move(p.big[i][0], p.big[i][1]);
+    for (int i = 0; i < 6; ++i) imgstar_small[i]->move(p.small[i][0], p.small[i][1]);
+    // The stars lie just above the background, under the buttons and every
+    // other control of the screen.
+    for (platform::ImageControl* star : stars()) {
+        star->show();
+        star->lower();
     }
-    for (int i = 0; i < 6; ++i) {
-        imgstar_small[i]->move(p.small[i][0], p.small[i][1]);
-        imgstar_small[i]->show();
-        imgstar_small[i]->raise();
+    if (auto* ground = screen_->findChild<QWidget*>("imgground1", Qt::FindDirectChildrenOnly))
+        ground->lower();
+    Load([this] {
+        for (auto* star : imgstar_big) star->loadPicture(BigPicture(3));
+        for (auto* star : imgstar_small) star->loadPicture(SmallPicture(3));
+    });
+}
+
+std::array<platform::ImageControl*, 10> StarTwinkle::stars() const {
+    return {imgstar_big[0],   imgstar_big[1],   imgstar_big[2],   imgstar_big[3],
+            imgstar_small[0], imgstar_small[1], imgstar_small[2], imgstar_small[3],
+            imgstar_small[4], imgstar_small[5]};
+}
+
+void StarTwinkle::Load(const std::function<void()>& loads) {
+    try {
+        loads();
+    } catch (...) {
+        // A star picture that cannot be read (the disc is gone, a file is
+        // damaged) is reported once; the stars keep what they show and the
+        // animation stops rather than try again every tick.
+        Stopped = true;
+        ShrinkTimer->setEnabled(false);
+        GrowTimer->setEnabled(false);
+        throw;
     }
-    for (auto* star : imgstar_big) star->loadPicture(BigPicture(3));
-    for (auto* star : imgstar_small) star->loadPicture(SmallPicture(3));
 }
 
 void StarTwinkle::Start() {
+    if (Stopped) return;
     BigStar = platform::random(4) + 1;
     SmallStarA = platform::random(6) + 1;
     do {
@@ -91,9 +114,11 @@ void StarTwinkle::Start() {
 }
 
 void StarTwinkle::ShowStep() {
-    imgstar_big[BigStar - 1]->loadPicture(BigPicture(TwinkleStep));
-    imgstar_small[SmallStarA - 1]->loadPicture(SmallPicture(TwinkleStep));
-    imgstar_small[SmallStarB - 1]->loadPicture(SmallPicture(TwinkleStep));
+    Load([this] {
+        imgstar_big[BigStar - 1]->loadPicture(BigPicture(TwinkleStep));
+        imgstar_small[SmallStarA - 1]->loadPicture(SmallPicture(TwinkleStep));
+        imgstar_small[SmallStarB - 1]->loadPicture(SmallPicture(TwinkleStep));
+    });
 }
 
 void StarTwinkle::ShrinkTimerTick() {

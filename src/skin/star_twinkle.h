@@ -1,8 +1,11 @@
 // Ten star pictures along a screen's left edge, three of which at a time
-// shrink, vanish and grow back, for as long as the screen exists.
+// shrink, vanish and grow back, for as long as the screen exists or until a
+// star picture cannot be read. The stars are decoration: they lie under the
+// screen's buttons and controls and never take the mouse.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "platform/clock.h"
@@ -24,9 +27,10 @@ class StarTwinkle {
     /// Creates the ten star controls and the two timers on `screen`.
     explicit StarTwinkle(QWidget* screen);
 
-    /// Places the stars for `layout` and lights all ten with the full-size picture.
+    /// Places the stars for `layout` just above the background and lights
+    /// all ten with the full-size picture.
     void StarPlacement(StarLayout layout);
-    /// Chooses three stars and starts shrinking them.
+    /// Chooses three stars and starts shrinking them (nothing once stopped).
     void Start();
 
     void ShrinkTimerTick();
@@ -37,6 +41,9 @@ class StarTwinkle {
 
     int BigStar = 0, SmallStarA = 0, SmallStarB = 0;
     int TwinkleStep = 0;
+    /// A star picture could not be read: the stars keep their pictures and
+    /// twinkle no more.
+    bool Stopped = false;
     platform::Timer* ShrinkTimer;  // the screen's Timer2
     platform::Timer* GrowTimer;    // the screen's Timer3
     std::array<platform::ImageControl*, 4> imgstar_big;
@@ -44,5 +51,8 @@ class StarTwinkle {
 
   private:
     void ShowStep();
+    /// Runs picture loads; a failure stops the animation and is raised.
+    void Load(const std::function<void()>& loads);
+    std::array<platform::ImageControl*, 10> stars() const;
     QWidget* screen_;
 };

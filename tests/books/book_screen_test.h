@@ -31,7 +31,7 @@ class BookScreenTest : public ScreenTest {
         ScreenTest::SetUp();
         ResetBookSearchStates();
         disc = std::make_unique<DiscBuilder>("books");
-        disc->skin("main", 2, 1024, 768, {});  // the menu a reader goes back to
+        disc->skin("main", 2, 1024, 768, {"010, 010"});  // the menu a reader goes back to
         std::map<int, std::string> titles;
         for (BookMember m : {BookMember::Hadith, BookMember::Fekh})
             for (int b : MemberOf(m).offered) {

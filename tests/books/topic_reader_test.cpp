@@ -208,7 +208,7 @@ TEST_F(TopicReaderTest, ABookOrTopicThatCannotBeReadShowsOneErrorAndTheOthersSti
     Click(r->Button(4));
     EXPECT_EQ(Shown(r), "58:1");
     Click(r->Button(5));
-    Click(r->Button(5));
+    Click(r->Button(5));  // through 57 again: its titles were told and not read since
     EXPECT_EQ(Shown(r), "56:1");
-    expectedErrors = 3;
+    expectedErrors = 2;
 }

@@ -129,3 +129,14 @@ TEST_F(AzkarScreenTest, ATextTooLargeIsRefusedByNameAndALongOneLeavesTheScreenFr
     EXPECT_FALSE(frm_azkar);
     EXPECT_TRUE(frm_main);
 }
+
+TEST_F(AzkarScreenTest, AnUnreadableFirstTextIsOneBoxOnOpening) {
+    disc->remove("data\\azkar\\1.rtf");
+    disc->write("data/azkar/1.rtf/not a file", "");  // a folder where the text should be
+    ASSERT_TRUE(Open());
+    Advance(2000);
+    expectedErrors = 1;
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find("azkar\\1.rtf"), std::string::npos) << Errors()[0];
+    EXPECT_EQ(Recited(), "");
+}

@@ -6,9 +6,11 @@
 
 #include "devotional/unt_doaa.h"
 #include "devotional/unt_pic.h"
+#include "platform/media.h"
 #include "quran/unt_quranp.h"
 #include "shell/globals.h"
 #include "skin/unt_main.h"
+#include "support/sim_device.h"
 #include "support/slideshow_test.h"
 
 namespace {
@@ -146,6 +148,15 @@ TEST_F(SupplicationsTest, AMissingRecordingOrPhotoIsReportedOnceAndTheScreenWork
     Press(3);
     EXPECT_EQ(Opens(Tfrm_doaa::RecordingFile(3)), 1);
     EXPECT_EQ(Errors().size(), 2u);
+
+    // A recording that cannot be played: one box for one choice, naming it.
+    platform::SimulatedDevice::reset();  // lengths from the files again
+    disc->write("sound/doaa/5.wav", "");
+    Press(5);
+    Advance(kTransitionMs + 2000 + kTransitionMs);
+    ASSERT_EQ(Errors().size(), 3u);
+    EXPECT_TRUE(Errors()[2].starts_with(platform::kMediaCannotPlay)) << Errors()[2];
+    EXPECT_NE(Errors()[2].find("doaa\\5.wav"), std::string::npos) << Errors()[2];
 }
 
 }  // namespace

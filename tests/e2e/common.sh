@@ -3,7 +3,8 @@
 # for the main menu. Source it with EXE and DISC set (and SCREEN, WxH, for a
 # screen other than 1024x768); it defines `work`, `display`, `app`, the place
 # of the program's 1024 by 768 display on the screen (`scale`, `offx`, `offy`)
-# and the functions below.
+# and the functions below. A script may define `before_start`, run just
+# before the program starts (to prepare its files under `work`).
 set -euo pipefail
 SCREEN=${SCREEN:-1024x768}
 work=$(mktemp -d)
@@ -47,6 +48,7 @@ start() {
   for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   xdotool mousemove 0 0 # the pointer rests in a corner, off every button
   : >"$work/app.log"
+  if [ "$(type -t before_start)" = function ]; then before_start; fi
   ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
   app=$!
   for i in $(seq 200); do
@@ -120,6 +122,20 @@ quit_with_keys() {
   quit_ms=$((($(date +%s%N) - start) / 1000000))
   wait "$app" || fail "the program ended with an error"
   app=""
+}
+
+# The program's windows on the screen other than its full-screen hub (the
+# error boxes), one "ID WxH+X+Y" a line, in stacking order from the bottom.
+boxes() {
+  local id geometry
+  xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' | tac |
+    while read -r id; do
+      xdotool search --pid "$app" 2>/dev/null | grep -qx "$((id))" || continue
+      xwininfo -id "$id" | grep -q 'Map State: IsViewable' || continue
+      geometry=$(xwininfo -id "$id" | sed -n 's/^ *-geometry \([0-9x+-]*\).*/\1/p')
+      [ "${geometry%%+*}" = "$SCREEN" ] && continue
+      echo "$id $geometry"
+    done
 }
 
 # The main menu's folder; the band above its buttons identifies it.

@@ -29,6 +29,7 @@ class MediaPlayerTest : public ::testing::Test {
         dir.write("Two.wav", media_files::wav(2000));
         dir.write("one.wav", media_files::wav(1000));
         ErrorBox::recorded().clear();
+        ErrorBox::forget();
         player = std::make_unique<MediaPlayer>();
         player->OnNotify = [this] { notices.push_back({player->Position(), player->Length()}); };
     }
@@ -183,6 +184,11 @@ TEST_F(MediaPlayerTest, AFailedOpenRaisesTheDeviceTextAndLeavesThePlayerClosed) 
                                    (dir.path() / "missing.mp3").string() + ")")));
     EXPECT_FALSE(player->isOpen());
     EXPECT_EQ(player->Length(), 0);
+    try {
+        open("missing.mp3");
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.file(), "D:\\missing.mp3") << "the error box tells this file once";
+    }
     processPendingEvents();
     clock.advance(5000);
     EXPECT_EQ(notices.size(), 1u);  // the play it closed

@@ -36,6 +36,7 @@ void ScreenTest::SetUp() {
     BuildDiscFolders();
     LanguageIndex = 1;
     platform::ErrorBox::recorded().clear();
+    platform::ErrorBox::forget();
     platform::resetTerminationRequest();
     display = std::make_unique<QWidget>();
     display->resize(1024, 768);
