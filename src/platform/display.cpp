@@ -57,7 +57,9 @@ void setLiveScaling(bool on) {
 double fittingScale(QSize area) {
     if (area.isEmpty()) return 1.0;
     const double factor = std::min(area.width() / 1024.0, area.height() / 768.0);
-    return std::clamp(factor, 0.5, 8.0);
+    // Never below 1: Qt 6.4 lays widgets out at a scale below 1 but paints
+    // them unscaled, so the display would be drawn wrong, not smaller.
+    return std::clamp(factor, 1.0, 8.0);
 }
 
 void prepareDisplayScaling(int argc, char** argv, bool fullScreen, QSize windowSize) {
@@ -76,7 +78,6 @@ void prepareDisplayScaling(int argc, char** argv, bool fullScreen, QSize windowS
         QGuiApplication probe(probeArgc, probeArgv);
         if (QScreen* screen = QGuiApplication::primaryScreen())
             factor = fittingScale(screen->size() * screen->devicePixelRatio());
-        factor = std::max(factor, 1.0);
     }
     if (std::abs(factor - 1.0) > 0.01)
         setenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'f', 4).constData(), 1);
@@ -134,15 +135,20 @@ void HubWindow::setScale(double target) {
 
 void HubWindow::followSize() {
     if (!isVisible()) return;
-    const double fit = fittingScale(physicalSize());
-    setScale(fullScreen_ ? std::max(fit, 1.0) : fit);
+    setScale(fittingScale(physicalSize()));
+    if (!fullScreen_) keepWholeDisplay();
+}
+
+void HubWindow::keepWholeDisplay() {
+    // A window manager keeps the window from hiding part of the display.
+    setMinimumSize((QSizeF(1024, 768) / scale()).toSize());
 }
 
 void HubWindow::showHub(bool fullScreen) {
     fullScreen_ = fullScreen;
     if (fullScreen) {
-        if (QScreen* s = screen())
-            setScale(std::max(1.0, fittingScale(s->size() * s->devicePixelRatio())));
+        setMinimumSize(0, 0);  // a screen smaller than the display still fits
+        if (QScreen* s = screen()) setScale(fittingScale(s->size() * s->devicePixelRatio()));
         // Sized to the screen first: where no window manager acts on the
         // full-screen request, the hub would keep its own size, with the
         // display in its corner.
@@ -153,6 +159,7 @@ void HubWindow::showHub(bool fullScreen) {
         // hub, which would record the full screen's size as the window's.
         const QSizeF pixels = windowPixels_;
         if (!pixels.isEmpty()) setScale(fittingScale(pixels.toSize()));
+        keepWholeDisplay();
         resize(pixels.isEmpty() ? QSize(1024, 768) : (pixels / scale()).toSize());
         show();
     }

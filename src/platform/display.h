@@ -13,7 +13,8 @@ class QTimer;
 namespace platform {
 
 /// The scale that makes 1024 by 768 fill `area` without distortion: the
-/// smaller of the two ratios, kept between 0.5 and 8.
+/// smaller of the two ratios, kept between 1 and 8 (a smaller area shows the
+/// display's top left part).
 double fittingScale(QSize area);
 
 /// Chooses the scale of the display for this run and sets it for the
@@ -27,7 +28,7 @@ void prepareDisplayScaling(int argc, char** argv, bool fullScreen = true, QSize 
 
 /// Whether the hub's scale follows its size while running: after a resize
 /// has settled and at every switch between full screen and a window, the
-/// display takes the largest scale that fits (at least 1 full screen).
+/// display takes the largest scale that fits (at least 1).
 void setLiveScaling(bool on);
 
 /// The hub window: black; area() is the 1024 by 768 display in its centre,
@@ -65,6 +66,7 @@ class HubWindow : public QWidget {
 
   private:
     QSize physicalSize() const;
+    void keepWholeDisplay();
     void setScale(double target);
 
     QWidget* area_;

@@ -67,9 +67,10 @@ TEST_F(DisplayTest, TheScaleFollowsTheWindowAndTheDisplayStaysCentred) {
     };
     const Case cases[] = {
         {{1280, 960}, 1.25, {1024, 768}, {0, 0}},
-        {{1600, 960}, 1.25, {1280, 768}, {128, 0}},   // wider: black left and right
-        {{800, 700}, 0.78125, {1024, 896}, {0, 64}},  // smaller: black above and below
+        {{1600, 960}, 1.25, {1280, 768}, {128, 0}},  // wider: black left and right
         {{2048, 1536}, 2.0, {1024, 768}, {0, 0}},
+        {{1024, 900}, 1.0, {1024, 900}, {0, 66}},  // taller: black above and below
+        {{800, 600}, 1.0, {1024, 768}, {0, 0}},    // never smaller than the display
     };
     for (const Case& c : cases) {
         ResizeTo(c.pixels);
