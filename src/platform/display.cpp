@@ -23,20 +23,16 @@ bool liveScaling = false;
 double screenFactor = 1.0;
 
 // After a change of the screen's scale Qt keeps the native windows at their
-// device sizes: the hub keeps its device size (its own size changes), every
-// other window and every native child (the video's panel and its relatives)
-// keeps its own size in the new device pixels.
+// device sizes and the widgets at their own: the hub keeps its device size
+// and is told its new own size; every native child (the video's panel and its
+// relatives) keeps its own size in the new device pixels.
 void refitWindows(QWidget* hub, QSizeF hubPixels, double scale) {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         QWindow* window = top->windowHandle();
         if (!window || !window->handle()) continue;
         QEvent changed(QEvent::ScreenChangeInternal);  // new pixel ratio: repaint all
         QCoreApplication::sendEvent(window, &changed);
-        if (top == hub)
-            top->resize((hubPixels / scale).toSize());
-        else if (top->isVisible())
-            window->handle()->setGeometry(
-                QHighDpi::toNativeWindowGeometry(top->geometry(), window));
+        if (top == hub) top->resize((hubPixels / scale).toSize());
         for (QWidget* child : top->findChildren<QWidget*>()) {
             QWindow* native = child->internalWinId() ? child->windowHandle() : nullptr;
             if (!native || !native->handle()) continue;
@@ -45,7 +41,17 @@ void refitWindows(QWidget* hub, QSizeF hubPixels, double scale) {
             native->handle()->setGeometry(
                 QHighDpi::toNativeWindowGeometry(QRect(at, child->size()), native));
         }
+        top->update();
     }
+}
+
+// Another window of the program on show (a dialog, a message box, a menu):
+// Qt 6.4 does not redraw such a window cleanly across a change of scale, so
+// the change waits until it has closed.
+bool otherWindowShown(const QWidget* hub) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != hub && top->isVisible()) return true;
+    return false;
 }
 
 }  // namespace
@@ -124,18 +130,20 @@ QSize HubWindow::physicalSize() const {
     return (QSizeF(size()) * scale()).toSize();
 }
 
-void HubWindow::setScale(double target) {
+bool HubWindow::setScale(double target) {
     QScreen* s = screen();
-    if (!liveScaling || !s || std::abs(target - scale()) < 0.001) return;
+    if (!liveScaling || !s || std::abs(target - scale()) < 0.001) return true;
+    if (otherWindowShown(this)) return false;
     const QSizeF pixels = QSizeF(size()) * scale();
     screenFactor *= target / scale();
     QHighDpiScaling::setScreenFactor(s, screenFactor);
     refitWindows(this, pixels, scale());
+    return true;
 }
 
 void HubWindow::followSize() {
     if (!isVisible()) return;
-    setScale(fittingScale(physicalSize()));
+    if (!setScale(fittingScale(physicalSize()))) settle_->start();  // tried again later
     if (!fullScreen_) keepWholeDisplay();
 }
 

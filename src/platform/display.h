@@ -58,7 +58,8 @@ class HubWindow : public QWidget {
     void setWindowSize(QSize size);
 
     /// Fits the scale to the hub's size now (a resize does it once it has
-    /// settled, 150 ms after the last one).
+    /// settled, 150 ms after the last one). While another window of the
+    /// program is on show the change waits for it to close.
     void followSize();
 
   protected:
@@ -67,7 +68,7 @@ class HubWindow : public QWidget {
   private:
     QSize physicalSize() const;
     void keepWholeDisplay();
-    void setScale(double target);
+    bool setScale(double target);  // false: put off (another window is on show)
 
     QWidget* area_;
     QTimer* settle_;

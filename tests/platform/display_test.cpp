@@ -1,7 +1,8 @@
 // The hub's scale following its size while running, on the offscreen
 // platform: the scale that fits, the display centred in the hub's own
 // pixels, native children (as the video's panel) kept in place, and the
-// window's size surviving a trip through full screen.
+// window's size surviving a trip through full screen, and no change while a
+// dialog is open.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -34,10 +35,10 @@ class DisplayTest : public ScreenTest {
     }
     // Resizes the hub's window in device pixels, as a user's drag does, and
     // waits for the resize to settle.
-    void ResizeTo(QSize pixels) {
+    void ResizeTo(QSize pixels, int waitMs = 3000) {
         hub->resize((QSizeF(pixels) / hub->scale()).toSize());
         const double fit = platform::fittingScale(pixels);
-        QDeadlineTimer deadline(3000);
+        QDeadlineTimer deadline(waitMs);
         while (hub->scale() != fit && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
@@ -100,6 +101,18 @@ TEST_F(DisplayTest, FullScreenAndBackKeepTheWindowsSizeAndScale) {
     EXPECT_DOUBLE_EQ(hub->scale(), 1.25);
     EXPECT_EQ(hub->size(), QSize(1024, 768));
     EXPECT_EQ(hub->windowSize(), QSize(1024, 768));
+}
+
+TEST_F(DisplayTest, TheScaleWaitsForAnOpenDialogToClose) {
+    auto dialog = std::make_unique<QWidget>(hub.get(), Qt::Dialog);
+    dialog->show();
+    ResizeTo({1280, 960}, 500);  // well past the settling time
+    EXPECT_DOUBLE_EQ(hub->scale(), 1.0) << "not while the dialog is on show";
+    EXPECT_EQ(hub->size(), QSize(1280, 960));
+    dialog->hide();
+    ResizeTo({1280, 960});
+    EXPECT_DOUBLE_EQ(hub->scale(), 1.25);
+    EXPECT_EQ(hub->size(), QSize(1024, 768));
 }
 
 }  // namespace
