@@ -4,7 +4,8 @@
 # 1280x960 from outside (as a user's drag would); once the resize has settled
 # the main menu fills the window at scale 1.25 and a click on a button at its
 # scaled place opens its section. F11 then fills the screen at the same scale,
-# centred on black, and F11 again gives back the 1280x960 window.
+# centred on black, and F11 again gives back the 1280x960 window, whose size
+# is kept at the end.
 # Usage: window_scale.sh ZAFIREL_EXECUTABLE DISC_FOLDER
 # With ZAFIREL_E2E_SHOTS=folder the screenshots are kept there.
 EXE=$1 DISC=$2
@@ -74,4 +75,8 @@ click_at "$bx" "$by"
 wait_for 800x60+112+84 "$work/settings_band.png" "settings screen at scale 1.25" 10
 keep settings
 quit_with_keys
+# The window's size in screen pixels is kept for the next start.
+conf=$(tr -d '\r' <"$work/config/zafirel/zafirel.conf")
+grep -qx 'width=1280' <<<"$conf" && grep -qx 'height=960' <<<"$conf" ||
+  fail "the window's size was not kept: $conf"
 echo "the window scaled to its size and back; Ctrl+Q ended the program in $quit_ms ms"
