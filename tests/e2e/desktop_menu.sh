@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's own menu on the real program: started in a window
 # (ZAFIREL_WINDOWED) on a 1280x1024 screen it is a 1024x768 window at scale 1;
-# F11 makes it full screen, a right click and the menu's "Full screen" entry
+# F11 makes it full screen at the scale that fills it (1.25), a right click and the menu's "Full screen" entry
 # make it a window again, F11 goes back; the main menu stays on show
 # throughout. Checked with xwininfo and screenshots.
 # Usage: desktop_menu.sh ZAFIREL_EXECUTABLE DISC_FOLDER
@@ -21,18 +21,19 @@ geometry() {
 keep() { [ -n "${ZAFIREL_E2E_SHOTS:-}" ] && convert "$shot" "$ZAFIREL_E2E_SHOTS/$1.png" || true; }
 # The colour of one pixel of the last screenshot.
 pixel() { convert "$shot" -format "%[pixel:p{$1,$2}]" info:; }
-# The main menu at scale 1, its display's corner at X,Y of the screen.
-menu_at() { scale=1 offx=$1 offy=$2; wait_for_menu; }
+# The main menu at scale S, its display's corner at X,Y of the screen.
+menu_at() { scale=$1 offx=$2 offy=$3; wait_for_menu; }
 expect_window() {
   local g; g=$(geometry)
   [ "$g" = "1024x768+0+0" ] || fail "$1: the hub is $g, not a 1024x768 window at 0,0"
-  menu_at 0 0
+  menu_at 1 0 0
 }
 expect_full() {
   local g; g=$(geometry)
   [ "$g" = "1280x1024+0+0" ] || fail "$1: the hub is $g, not the whole screen"
-  menu_at 128 128
-  [ "$(pixel 60 60)" = "srgb(0,0,0)" ] || fail "$1: no black round the display"
+  menu_at 1.25 0 32
+  [ "$(pixel 600 10)" = "srgb(0,0,0)" ] || fail "$1: no black above the display"
+  [ "$(pixel 600 1015)" = "srgb(0,0,0)" ] || fail "$1: no black below the display"
 }
 
 expect_window "started with ZAFIREL_WINDOWED=1"
