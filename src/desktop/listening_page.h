@@ -41,7 +41,6 @@ platform::AyaRef parseAyaRef(const QString& text);
 QString ayaRefText(platform::AyaRef ref);
 
 class ListeningPage : public PreferencesPage {
-    Q_OBJECT
   public:
     ListeningPage();
     QString title() const override;
