@@ -26,6 +26,7 @@
 #include "platform/guard.h"
 #include "platform/listening.h"
 #include "platform/media.h"
+#include "platform/paths.h"
 #include "quran/reader_core.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_soraname.h"

@@ -8,6 +8,8 @@
 
 #include "platform/listening.h"
 #include "platform/media.h"
+#include <QLabel>
+
 #include "quran/page_panel.h"
 #include "quran/unt_remote.h"
 #include "quran_test.h"
@@ -26,6 +28,7 @@ class ListeningTest : public QuranTest {
     }
     void TearDown() override {
         options() = {};
+        platform::setMediaVolume(100, false);
         QuranTest::TearDown();
     }
     static platform::ListeningOptions& options() { return platform::listening(); }
@@ -249,4 +252,29 @@ TEST_F(ListeningTest, EveryOptionOffKeepsTheDiscsRecitation) {
     EXPECT_EQ(Run(2), (std::vector<std::string>{"1:2", "1:3"}));
     EXPECT_EQ(Plays(), plays);
     EXPECT_TRUE(pauses.empty());
+}
+
+TEST_F(ListeningTest, TheStatusLineTellsWhatDiffersForThreeSecondsAndNothingOtherwise) {
+    Open(1, 1);  // in Arabic (language 1)
+    QLabel* line = Core().StatusLine;
+    EXPECT_FALSE(line->isVisible()) << "nothing differs from the disc's recitation";
+    options().pauseSeconds = 3;
+    options().setRange({1, 2}, {1, 5});
+    platform::setMediaVolume(60, false);
+    Advance(20);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->text().toStdString(), "وقفة 3 ث، الآيات 2–5 ×2، الصوت 60 %");
+    EXPECT_EQ(line->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(line->geometry().bottom(), viewer->height() - 1);
+    Advance(3000);
+    EXPECT_FALSE(line->isVisible()) << "it hides itself";
+    options().thirdRepeat = 0;
+    viewer->RepeatButton(3);
+    Advance(20);
+    EXPECT_TRUE(line->text().endsWith(QString::fromUtf8("تكرار ×∞، الصوت 60 %")));
+    options() = {};
+    platform::setMediaVolume(100, false);
+    viewer->RepeatButton(1);
+    Advance(20);
+    EXPECT_FALSE(line->isVisible());
 }
