@@ -23,7 +23,11 @@ std::string threeDigits(int n) {
 
 ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
                        platform::ImageControl* title, std::string titleFolder)
-    : panquran(panel), imgsoraname(title), TitleFolder(std::move(titleFolder)), view_(view) {
+    : panquran(panel),
+      imgsoraname(title),
+      TitleFolder(std::move(titleFolder)),
+      view_(view),
+      screen_(screen) {
     panquran->onPageClick = [this](int x, int y) { HitTestAya(x, y); };
     rich1 = new platform::RichTextBox(screen, "rich1");
     rich1->hide();
@@ -36,13 +40,16 @@ ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
     StatusLine = new QLabel(screen);
     StatusLine->setObjectName("listeningStatus");
     StatusLine->setAlignment(Qt::AlignCenter);
-    StatusLine->setStyleSheet("background: rgba(0, 0, 0, 160); color: white; padding: 2px 8px;");
     StatusLine->hide();
     statusTimer_ = new platform::Timer(screen, 3000, false);
     statusTimer_->onTimer = [this] {
         statusTimer_->setEnabled(false);
         StatusLine->hide();
     };
+}
+
+ReaderCore::~ReaderCore() {
+    delete StatusLine;
 }
 
 // ---- reading position --------------------------------------------------------
@@ -465,13 +472,25 @@ void ReaderCore::UpdateStatus() {
     }
     StatusLine->setText(status_);
     StatusLine->setLayoutDirection(LanguageIndex == 1 ? Qt::RightToLeft : Qt::LeftToRight);
-    QWidget* screen = StatusLine->parentWidget();
     const int height = StatusLine->sizeHint().height();
-    StatusLine->setGeometry(0, screen->height() - height, screen->width(), height);
+    QWidget* area = screen_->parentWidget();
+    const QRect reader = screen_->geometry();
+    const bool margin = area && area->height() - reader.y() - reader.height() >= height;
+    if (StatusLine->parentWidget() != (margin ? area : screen_))
+        StatusLine->setParent(margin ? area : screen_);
+    if (margin) {
+        // In the black margin below the reader: quiet grey, and it stays.
+        StatusLine->setStyleSheet("background: black; color: #c0c0c0; padding: 2px 8px;");
+        StatusLine->setGeometry(reader.x(), reader.y() + reader.height(), reader.width(), height);
+    } else {
+        StatusLine->setStyleSheet(
+            "background: rgba(0, 0, 0, 160); color: white; padding: 2px 8px;");
+        StatusLine->setGeometry(0, screen_->height() - height, screen_->width(), height);
+    }
     StatusLine->show();
     StatusLine->raise();
     statusTimer_->setEnabled(false);
-    statusTimer_->setEnabled(true);
+    statusTimer_->setEnabled(!margin);
 }
 
 void ReaderCore::ShowTransport(bool playing) {
@@ -532,6 +551,7 @@ void ReaderCore::ChooseRepeatCount(int count) {
 
 void ReaderCore::Leave() {
     pausing_ = false;
+    StatusLine->hide();
     Timer6->setEnabled(false);
     mci1->Close();
 }

@@ -57,6 +57,8 @@ class ReaderCore {
     /// watch (Timer6) to the screen.
     ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel, platform::ImageControl* title,
                std::string titleFolder);
+    /// The status line goes too, wherever it stands.
+    ~ReaderCore();
 
     // Reading position.
     /// (Re)loads what depends on CurrentSura (aya count, title, timing list), then ShowAya.
@@ -109,9 +111,11 @@ class ReaderCore {
     /// What differs from the disc's own recitation now ("pause 3 s",
     /// "ayas 5–10 ×4", "repeat ×7", "volume 60 %"); empty when nothing does.
     static QString ListeningStatus();
-    /// The status line over the reader's bottom edge: shows ListeningStatus
-    /// for 3 s whenever it changes, and nothing while it is empty.
-    QLabel* StatusLine;
+    /// The status line: shows ListeningStatus, nothing while it is empty. In
+    /// the black margin below the reader when the display has one (it stays
+    /// there), else as a strip over the reader's bottom edge that hides itself
+    /// 3 s after each change.
+    QPointer<QLabel> StatusLine;
     /// The first end marked by R, waiting for the second; invalid when none.
     platform::AyaRef RangeStart;
     /// True during the pause after an aya.
@@ -179,5 +183,6 @@ class ReaderCore {
     int pauseLeftMs_ = 0;         // what was left of a pause held by the user
     int rangeDone_ = 0;
     QString status_;
+    QWidget* screen_;
     platform::Timer* statusTimer_;
 };
