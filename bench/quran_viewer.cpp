@@ -5,7 +5,10 @@
 //   suras on a page that holds several;
 // - what one tick of the 10 ms recitation watch costs, and the CPU time the
 //   process and its UI thread spend over seconds of real recitation, against
-//   the same viewer with the recitation paused.
+//   the same viewer with the recitation paused;
+// - a long listening run in virtual time (simulated media): the whole of
+//   sura 2 (286 ayas) as a range with a pause after each aya, its memory
+//   growth and what the watch costs per second of listening.
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
@@ -14,12 +17,14 @@
 #include <QThread>
 #include <QTimer>
 #include <ctime>
+#include <fstream>
 #include <filesystem>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/listening.h"
 #include "platform/paths.h"
 #include "support/sim_device.h"
 #include "quran/quran_files.h"
@@ -173,6 +178,68 @@ void BM_CpuPaused(benchmark::State& state) {
     cpuWhile(state, "paused");
 }
 
+long residentKb() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Sura 2 from its first aya to its last as a range recited once, with a 1 s
+// pause after each aya, in virtual time: every watch tick of the run is
+// executed, so the CPU time over the listening time is the watch's share of
+// a core (the real player's own cost is in BM_CpuReciting).
+void BM_LongListeningRun(benchmark::State& state) {
+    Viewer env;
+    if (!env.ok) return state.SkipWithError("no sample disc");
+    platform::ManualClock clock;
+    platform::Clock::install(&clock);
+    platform::useSimulatedMedia();
+    platform::ListeningOptions& o = platform::listening();
+    o = {};
+    o.pauseSeconds = 1;
+    o.setRange({2, 1}, {2, 286});
+    o.rangeCount = 1;
+    CurrentSura = 2;
+    CurrentAya = 1;
+    CurrentPage = CurrentPart = RepeatDone = 0;
+    RepeatCount = 1;
+    OpenQuranSection();
+    Tfrm_quran* v = frm_quran;
+    auto step = [&clock] {
+        clock.advance(10);
+        platform::processPendingEvents();
+    };
+    for (int i = 0; i < 20; ++i) step();
+    const long before = residentKb();
+    long peak = before;
+    int64_t listened = 0;
+    int ayas = 0;
+    for (auto _ : state) {
+        const int64_t start = clock.now();
+        const double cpu0 = processCpu();
+        int last = CurrentAya;
+        // Until the range's last round stops the recitation.
+        while (v->Core->Playing() && clock.now() - start < 4LL * 3600 * 1000) {
+            step();
+            if (CurrentAya != last) ++ayas, last = CurrentAya;
+            if ((clock.now() & 0xFFFF) < 10) peak = std::max(peak, residentKb());
+        }
+        listened = clock.now() - start;
+        const double cpu = processCpu() - cpu0;
+        state.counters["listened_min"] = static_cast<double>(listened) / 60000.0;
+        state.counters["watch_core_%"] = 100.0 * cpu / (static_cast<double>(listened) / 1000.0);
+    }
+    state.counters["ayas_shown"] = ayas;
+    state.counters["rss_growth_kb"] = static_cast<double>(std::max(peak, residentKb()) - before);
+    state.counters["errors"] = static_cast<double>(platform::ErrorBox::recorded().size());
+    v->closeForm();
+    platform::processPendingEvents();
+    platform::Clock::install(nullptr);
+    platform::useRealMedia();
+    o = {};
+}
+
 BENCHMARK(BM_ClickToRecitationSameSura)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
@@ -185,6 +252,7 @@ BENCHMARK(BM_WatchTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CpuReciting)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CpuRecitingWithoutWatch)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CpuPaused)->Arg(8000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongListeningRun)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "desktop/desktop_layer.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
@@ -17,12 +18,14 @@
 #include <QVBoxLayout>
 
 #include "desktop/key_table.h"
+#include "desktop/listening_page.h"
 #include "desktop/preferences.h"
 #include "desktop/preferences_dialog.h"
 #include "desktop/texts.h"
 #include "platform/display.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
+#include "platform/media.h"
 #include "platform/paths.h"
 #include "shell/unt_start.h"
 
@@ -44,6 +47,15 @@ QMenu* standardMenu(QWidget* w, QPoint globalPos) {
     if (auto* text = qobject_cast<QPlainTextEdit*>(owner); text && text->viewport() == w)
         return text->createStandardContextMenu(w->mapFromGlobal(globalPos));
     return nullptr;
+}
+
+bool editsText(QWidget* w) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return !edit->isReadOnly();
+    for (QWidget* owner : {w, w->parentWidget()}) {
+        if (auto* text = qobject_cast<QTextEdit*>(owner)) return !text->isReadOnly();
+        if (auto* text = qobject_cast<QPlainTextEdit*>(owner)) return !text->isReadOnly();
+    }
+    return qobject_cast<QAbstractSpinBox*>(w) != nullptr;
 }
 
 QDialog* infoDialog(const QString& title, QWidget* body, QWidget* parent) {
@@ -98,6 +110,8 @@ KeysWindow::KeysWindow(const QObject* screen, QWidget* parent) : QDialog(parent)
 
 DesktopLayer::DesktopLayer(platform::HubWindow* hub, Preferences& prefs)
     : QObject(hub), hub_(hub), prefs_(prefs) {
+    registerListeningPage();
+    applyListening(prefs_);
     platform::setProgramEventHook(
         [this](QWidget* receiver, QEvent* e) { return handleEvent(receiver, e); });
     // The window's last size is kept for the next start.
@@ -138,10 +152,34 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
             openMenu(focus, focus->mapToGlobal(focus->rect().center()));
             return true;
         }
+        case ProgramAction::VolumeUp:
+        case ProgramAction::VolumeDown:
+        case ProgramAction::Mute:
+            // Typed into a text box these are characters, not the volume.
+            if (editsText(receiver)) return false;
+            changeVolume(programAction(key->keyCombination()));
+            return true;
         case ProgramAction::None:
             return false;
     }
     return false;
+}
+
+void DesktopLayer::changeVolume(ProgramAction action) {
+    int volume = platform::mediaVolume();
+    bool muted = platform::mediaMuted();
+    if (action == ProgramAction::Mute) {
+        muted = !muted;
+    } else {
+        // A step unmutes; steps land on whole tens.
+        volume = action == ProgramAction::VolumeUp ? (volume / 10 + 1) * 10
+                                                   : ((volume + 9) / 10 - 1) * 10;
+        muted = false;
+    }
+    platform::setMediaVolume(volume, muted);
+    keepVolume(prefs_);
+    if (!prefs_.save() && !prefs_.problem().isEmpty())
+        platform::ErrorBox::show(prefs_.problem().toStdString());
 }
 
 QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "desktop/key_table.h"
 #include "desktop/preferences_dialog.h"
 
 class QContextMenuEvent;
@@ -62,6 +63,8 @@ class DesktopLayer : public QObject {
 
   private:
     bool handleEvent(QWidget* receiver, QEvent* e);
+    /// A volume key: 10 % louder or softer, or mute; kept for the next start.
+    void changeVolume(ProgramAction action);
     void keepWindowSize();
 
     platform::HubWindow* hub_;

@@ -1,5 +1,8 @@
 #include "platform/media.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/mpv_device.h"
@@ -14,6 +17,13 @@ const char* const kMediaCannotPlay =
     "not in the correct format, or no file handler available for this format.";
 
 namespace {
+int volume = 100;
+bool muted = false;
+std::vector<MediaPlayer*>& players() {
+    static std::vector<MediaPlayer*> list;
+    return list;
+}
+
 std::function<std::unique_ptr<MediaDevice>()>& factory() {
     static std::function<std::unique_ptr<MediaDevice>()> f;
     return f;
@@ -29,10 +39,32 @@ void setMediaDeviceFactory(std::function<std::unique_ptr<MediaDevice>()> f) {
     factory() = std::move(f);
 }
 
-MediaPlayer::MediaPlayer(QObject* owner) : QObject(owner) {}
+void setMediaVolume(int percent, bool mute) {
+    volume = std::clamp(percent, 0, 100);
+    muted = mute;
+    for (MediaPlayer* player : players()) player->applyVolume();
+}
+
+int mediaVolume() {
+    return volume;
+}
+
+bool mediaMuted() {
+    return muted;
+}
+
+MediaPlayer::MediaPlayer(QObject* owner) : QObject(owner) {
+    players().push_back(this);
+}
 
 // The device goes with the player; notices still posted are dropped with it.
-MediaPlayer::~MediaPlayer() = default;
+MediaPlayer::~MediaPlayer() {
+    std::erase(players(), this);
+}
+
+void MediaPlayer::applyVolume() {
+    if (device_) device_->setVolume(muted ? 0 : volume);
+}
 
 void MediaPlayer::setStartPos(int ms) {
     startPos_ = ms;
@@ -77,6 +109,7 @@ void MediaPlayer::Open() {
     if (!device_) {
         device_ = createMediaDevice();
         device_->onEnded = [this] { deviceEnded(); };
+        applyVolume();
     }
     // The device's text says what went wrong; the file name says where.
     std::string host = hostPath(FileName).string();

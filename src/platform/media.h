@@ -50,6 +50,8 @@ class MediaDevice {
     virtual void seek(int ms) = 0;
     /// Length of the open element in ms; 0 when nothing is open.
     virtual int length() const = 0;
+    /// Sets the loudness, 0..100 %, for what plays now and later.
+    virtual void setVolume(int percent) {}
 
     /// Set by the player: called on the UI thread when a play runs to its end.
     /// The call may destroy the device; a device calls it last.
@@ -62,6 +64,13 @@ std::unique_ptr<MediaDevice> createMediaDevice();
 /// Replaces the device factory (tests install the simulated device); an
 /// empty factory restores the real device.
 void setMediaDeviceFactory(std::function<std::unique_ptr<MediaDevice>()> factory);
+
+/// The loudness of every recording the program plays, 0..100 % in steps the
+/// caller chooses, and whether it is muted; every player follows a change at
+/// once. Full and not muted by default.
+void setMediaVolume(int percent, bool muted);
+int mediaVolume();
+bool mediaMuted();
 
 /// The media player with the program's media control rules. Commands are
 /// Open, Play, Stop, Close, Pause and a Position write; each one uses the
@@ -128,6 +137,9 @@ class MediaPlayer : public QObject {
     void deviceEnded();
     void raiseNotify();
     void postNotify();
+
+    friend void setMediaVolume(int, bool);
+    void applyVolume();
 
     std::unique_ptr<MediaDevice> device_;
     bool open_ = false;

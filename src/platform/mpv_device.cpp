@@ -114,6 +114,7 @@ void MpvDevice::createHandle(QWidget* display) {
         mpv_ = nullptr;
         throw PlatformError(kMediaCannotPlay);
     }
+    mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume_);
     mpv_observe_property(mpv_, 0, "eof-reached", MPV_FORMAT_FLAG);
     mpv_set_wakeup_callback(mpv_, &MpvDevice::wakeup, this);
 }
@@ -201,6 +202,11 @@ void MpvDevice::close() {
     entry_ = -1;
     length_ = lastPos_ = 0;
     atEnd_ = seeking_ = false;
+}
+
+void MpvDevice::setVolume(int percent) {
+    volume_ = percent;
+    if (mpv_) mpv_set_property(mpv_, "volume", MPV_FORMAT_DOUBLE, &volume_);
 }
 
 void MpvDevice::setPaused(bool paused) {

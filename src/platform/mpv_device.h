@@ -33,6 +33,7 @@ class MpvDevice : public MediaDevice {
     int position() const override;
     void seek(int ms) override;
     int length() const override { return length_; }
+    void setVolume(int percent) override;
 
     /// The audio output list handed to libmpv: ZAFIREL_AUDIO when set, else
     /// the usual outputs falling back to the null output.
@@ -59,6 +60,7 @@ class MpvDevice : public MediaDevice {
     bool hasDisplay_ = false;
 
     State state_ = State::Closed;
+    double volume_ = 100;
     int64_t entry_ = -1;  // playlist entry of the open file
     int length_ = 0;
     bool atEnd_ = false;       // a play ran out: the position is the length

@@ -106,6 +106,31 @@ void PagePanel::HideMarks() {
     for (AyaHighlight* mark : shpaya) mark->hide();
 }
 
+void PagePanel::ShowRangeEnds(const std::vector<AyaSegment>& segments) {
+    while (outlines_.size() < segments.size()) {
+        auto* outline = new QWidget(this);
+        outline->setObjectName("rangeEnd");
+        outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+        outline->setStyleSheet("border: 1px solid red; background: transparent;");
+        outline->setAttribute(Qt::WA_StyledBackground);
+        outlines_.push_back(outline);
+    }
+    for (size_t i = 0; i < outlines_.size(); ++i) {
+        const QRect area = i < segments.size() ? MarkArea(segments[i]) : QRect();
+        outlines_[i]->setVisible(!area.isEmpty());
+        if (area.isEmpty()) continue;
+        outlines_[i]->setGeometry(area.adjusted(-1, -1, 1, 1) & imgpage->geometry());
+        outlines_[i]->raise();
+    }
+}
+
+std::vector<QWidget*> PagePanel::RangeOutlines() const {
+    std::vector<QWidget*> shown;
+    for (QWidget* o : outlines_)
+        if (o->isVisibleTo(this)) shown.push_back(o);
+    return shown;
+}
+
 std::vector<AyaHighlight*> PagePanel::VisibleMarks() const {
     std::vector<AyaHighlight*> shown;
     for (AyaHighlight* mark : shpaya)

@@ -58,6 +58,11 @@ class PagePanel : public QWidget {
     void HideMarks();
     /// The marks shown now, in segment order.
     std::vector<AyaHighlight*> VisibleMarks() const;
+    /// Outlines the segments of the ends of a repeated range (thin, in the
+    /// marks' red); an empty list takes the outlines away. Clicks go through.
+    void ShowRangeEnds(const std::vector<AyaSegment>& segments);
+    /// The outlines shown now.
+    std::vector<QWidget*> RangeOutlines() const;
 
     /// Runs with page coordinates when the page picture is pressed (the hit test).
     std::function<void(int x, int y)> onPageClick;
@@ -66,4 +71,7 @@ class PagePanel : public QWidget {
     platform::ImageControl* imgpage;
     /// shpaya1, shpaya2, shpaya3 and any further marks.
     std::vector<AyaHighlight*> shpaya;
+
+  private:
+    std::vector<QWidget*> outlines_;
 };

@@ -1,5 +1,8 @@
 #include "quran/reader_core.h"
 
+#include <QLabel>
+
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/guard.h"
@@ -20,7 +23,11 @@ std::string threeDigits(int n) {
 
 ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
                        platform::ImageControl* title, std::string titleFolder)
-    : panquran(panel), imgsoraname(title), TitleFolder(std::move(titleFolder)), view_(view) {
+    : panquran(panel),
+      imgsoraname(title),
+      TitleFolder(std::move(titleFolder)),
+      view_(view),
+      screen_(screen) {
     panquran->onPageClick = [this](int x, int y) { HitTestAya(x, y); };
     rich1 = new platform::RichTextBox(screen, "rich1");
     rich1->hide();
@@ -29,6 +36,20 @@ ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
     mci1->AutoRewind = false;
     Timer6 = new platform::Timer(screen, 10, false);
     Timer6->onTimer = [this] { Timer6Timer(); };
+    // A native strip over the bottom edge of the reader's picture.
+    StatusLine = new QLabel(screen);
+    StatusLine->setObjectName("listeningStatus");
+    StatusLine->setAlignment(Qt::AlignCenter);
+    StatusLine->hide();
+    statusTimer_ = new platform::Timer(screen, 3000, false);
+    statusTimer_->onTimer = [this] {
+        statusTimer_->setEnabled(false);
+        StatusLine->hide();
+    };
+}
+
+ReaderCore::~ReaderCore() {
+    delete StatusLine;
 }
 
 // ---- reading position --------------------------------------------------------
@@ -74,6 +95,7 @@ void ReaderCore::ShowAya() {
 
 void ReaderCore::ShowNextAya() {
     AyaTimesKnown = false;
+    pausing_ = heldRecording_ = false;
     panquran->HideMarks();
     LocateAya();
     LookUpPart();
@@ -122,6 +144,20 @@ void ReaderCore::LocateAya() {
         LoadPage(CurrentPage);
     }
     panquran->ShowMarks(where.segments);
+    ShowRangeEnds();
+}
+
+void ReaderCore::ShowRangeEnds() {
+    const platform::ListeningOptions& o = platform::listening();
+    std::vector<AyaSegment> ends;
+    if (o.rangeOn())
+        for (const platform::AyaRef end : {o.rangeFrom, o.rangeTo}) {
+            AyaLocation at;
+            if (LocateAyaSegments(end.sura, end.aya, at) && at.page == CurrentPage)
+                ends.insert(ends.end(), at.segments.begin(), at.segments.end());
+            if (o.rangeFrom == o.rangeTo) break;
+        }
+    panquran->ShowRangeEnds(ends);
 }
 
 void ReaderCore::HitTestAya(int x, int y) {
@@ -259,6 +295,7 @@ void ReaderCore::ComputeAyaTimes() {
 
 void ReaderCore::PlayAya() {
     AyaTimesKnown = false;
+    pausing_ = heldRecording_ = false;
     RecitationHalted = false;
     ShowTransport(true);
     // The watch runs from here on, so that it also halts an aya that fails below.
@@ -280,27 +317,52 @@ void ReaderCore::Halt() {
 }
 
 void ReaderCore::Timer6Timer() {
+    UpdateStatus();
     if (!AyaTimesKnown) {
         // The aya shown has no recitation (its recording or timing could not be
         // read): nothing plays until another aya is shown or play is pressed.
         if (!RecitationHalted) Halt();
         return;
     }
-    if (mci1->Position() >= AyaEndMs) {
-        ++RepeatDone;
-        AyaFinished();
+    auto& clock = platform::Clock::current();
+    if (pausing_) {
+        // The marks stay on the aya; a pause held by the user does not run out.
+        if (!playing_ || clock.now() < pauseUntil_) return;
+    } else if (mci1->Position() >= AyaEndMs) {
+        const int pause = platform::listening().pauseMs(AyaEndMs - AyaStartMs);
+        if (pause > 0) {
+            pausing_ = true;
+            pauseUntil_ = clock.now() + pause;
+            // The recording is held during the pause (one that ran to its end
+            // has nothing left to hold).
+            heldRecording_ = mci1->isOpen() && !mci1->PlayedToEnd();
+            if (heldRecording_) mci1->Pause();
+            return;
+        }
+    } else {
+        return;
     }
+    pausing_ = false;
+    ++RepeatDone;
+    AyaFinished();
+}
+
+int ReaderCore::RepeatTimes() {
+    if (RepeatCount != 3) return RepeatCount;
+    const int chosen = platform::listening().thirdRepeat;
+    return chosen == 0 ? kWithoutEnd : std::clamp(chosen, 3, 99);
 }
 
 void ReaderCore::AyaFinished() {
-    if (RepeatDone < RepeatCount) {
+    if (RepeatDone < RepeatTimes()) {
         PlayAya();
         return;
     }
     RepeatDone = 0;
+    if (EndOfRange()) return;
     if (CurrentAya < SuraAyaCount) {
         ++CurrentAya;
-        ShowNextAya();
+        AdvanceAya();
     } else if (CurrentSura < kSuraCount) {
         ++CurrentSura;
         CurrentAya = 1;
@@ -310,12 +372,139 @@ void ReaderCore::AyaFinished() {
     }
 }
 
+void ReaderCore::AdvanceAya() {
+    const bool held = heldRecording_;
+    ShowNextAya();
+    if (!held) return;
+    // After a pause the recording goes on from the start of the next aya.
+    mci1->setStartPos(AyaStartMs);
+    mci1->Play();
+}
+
+bool ReaderCore::EndOfRange() {
+    const platform::ListeningOptions& o = platform::listening();
+    if (!o.rangeOn() || !(platform::AyaRef{CurrentSura, CurrentAya} == o.rangeTo)) return false;
+    // A first aya that the sura does not have (typed in the preferences) is no range.
+    int recordSura = 0;
+    if (o.rangeFrom.sura > kSuraCount ||
+        o.rangeFrom.aya > ReadSuraAyaCount(o.rangeFrom.sura, recordSura))
+        return false;
+    ++rangeDone_;
+    const bool again = o.rangeCount == 0 || rangeDone_ < o.rangeCount;
+    if (!again) rangeDone_ = 0;
+    if (!again && !o.rangeThenStop) return false;
+    const bool otherSura = CurrentSura != o.rangeFrom.sura;
+    CurrentSura = o.rangeFrom.sura;
+    CurrentAya = o.rangeFrom.aya;
+    if (otherSura)
+        LoadSura();
+    else
+        ShowAya();
+    // After the last round the range's first aya waits, stopped: Play recites
+    // the block again.
+    if (!again) {
+        ShowTransport(false);
+        if (mci1->isOpen()) mci1->Stop();
+    }
+    return true;
+}
+
+bool ReaderCore::ListeningKey(int key) {
+    platform::ListeningOptions& o = platform::listening();
+    if (key == Qt::Key_Escape) {
+        if (!RangeStart.valid() && !o.rangeOn()) return false;
+        RangeStart = {};
+        o.clearRange();
+        rangeDone_ = 0;
+        ShowRangeEnds();
+        return true;
+    }
+    if (key != Qt::Key_R) return false;
+    const platform::AyaRef here{CurrentSura, CurrentAya};
+    if (!RangeStart.valid()) {
+        RangeStart = here;
+        o.clearRange();
+    } else {
+        o.setRange(RangeStart, here);
+        RangeStart = {};
+    }
+    rangeDone_ = 0;
+    ShowRangeEnds();
+    return true;
+}
+
+QString ReaderCore::ListeningStatus() {
+    const platform::ListeningOptions& o = platform::listening();
+    const bool ar = LanguageIndex == 1;
+    QStringList parts;
+    if (o.pauseAyaLengths > 0)
+        parts << QString(ar ? "وقفة ×%1" : "pause ×%1").arg(o.pauseAyaLengths);
+    else if (o.pauseSeconds > 0)
+        parts << QString(ar ? "وقفة %1 ث" : "pause %1 s").arg(o.pauseSeconds);
+    if (o.rangeOn()) {
+        auto ref = [&o](platform::AyaRef r) {
+            return o.rangeFrom.sura == o.rangeTo.sura ? QString::number(r.aya)
+                                                      : QString("%1:%2").arg(r.sura).arg(r.aya);
+        };
+        const QString times = o.rangeCount == 0 ? QString("∞") : QString::number(o.rangeCount);
+        parts << QString(ar ? "الآيات %1–%2 ×%3" : "ayas %1–%2 ×%3")
+                     .arg(ref(o.rangeFrom), ref(o.rangeTo), times);
+    }
+    const int times = RepeatTimes();
+    if (times > 3)
+        parts << QString(ar ? "تكرار ×%1" : "repeat ×%1")
+                     .arg(times == kWithoutEnd ? QString("∞") : QString::number(times));
+    if (platform::mediaMuted())
+        parts << QString(ar ? "الصوت مكتوم" : "sound off");
+    else if (platform::mediaVolume() != 100)
+        parts << QString(ar ? "الصوت %1 %" : "volume %1 %").arg(platform::mediaVolume());
+    return parts.join(ar ? "، " : ", ");
+}
+
+void ReaderCore::UpdateStatus() {
+    QString status = ListeningStatus();
+    if (status == status_) return;
+    status_ = std::move(status);
+    if (status_.isEmpty()) {
+        StatusLine->hide();
+        statusTimer_->setEnabled(false);
+        return;
+    }
+    StatusLine->setText(status_);
+    StatusLine->setLayoutDirection(LanguageIndex == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+    const int height = StatusLine->sizeHint().height();
+    QWidget* area = screen_->parentWidget();
+    const QRect reader = screen_->geometry();
+    const bool margin = area && area->height() - reader.y() - reader.height() >= height;
+    if (StatusLine->parentWidget() != (margin ? area : screen_))
+        StatusLine->setParent(margin ? area : screen_);
+    if (margin) {
+        // In the black margin below the reader: quiet grey, and it stays.
+        StatusLine->setStyleSheet("background: black; color: #c0c0c0; padding: 2px 8px;");
+        StatusLine->setGeometry(reader.x(), reader.y() + reader.height(), reader.width(), height);
+    } else {
+        StatusLine->setStyleSheet(
+            "background: rgba(0, 0, 0, 160); color: white; padding: 2px 8px;");
+        StatusLine->setGeometry(0, screen_->height() - height, screen_->width(), height);
+    }
+    StatusLine->show();
+    StatusLine->raise();
+    statusTimer_->setEnabled(false);
+    statusTimer_->setEnabled(!margin);
+}
+
 void ReaderCore::ShowTransport(bool playing) {
     playing_ = playing;
     view_.ShowTransport(playing);
 }
 
 void ReaderCore::Play() {
+    if (pausing_) {
+        // The pause held by the user runs on for what was left of it.
+        if (!playing_) pauseUntil_ = platform::Clock::current().now() + pauseLeftMs_;
+        ShowTransport(true);
+        return;
+    }
     if (!AyaTimesKnown) {
         // Halted: the aya is tried again; when it still cannot be recited the
         // error is shown once and the transport stays stopped.
@@ -334,11 +523,20 @@ void ReaderCore::Play() {
 }
 
 void ReaderCore::Pause() {
+    if (pausing_) {
+        // Pause during the pause after an aya holds it; Pause again goes on.
+        if (!playing_) return Play();
+        pauseLeftMs_ =
+            static_cast<int>(std::max<int64_t>(pauseUntil_ - platform::Clock::current().now(), 0));
+        ShowTransport(false);
+        return;
+    }
     ShowTransport(false);
     if (mci1->isOpen()) mci1->Pause();
 }
 
 void ReaderCore::Stop() {
+    pausing_ = heldRecording_ = false;
     ShowTransport(false);
     if (!mci1->isOpen()) return;
     mci1->Stop();
@@ -352,6 +550,8 @@ void ReaderCore::ChooseRepeatCount(int count) {
 }
 
 void ReaderCore::Leave() {
+    pausing_ = false;
+    StatusLine->hide();
     Timer6->setEnabled(false);
     mci1->Close();
 }

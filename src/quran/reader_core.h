@@ -6,14 +6,17 @@
 #pragma once
 
 #include <QPointer>
+#include <climits>
 #include <string>
 
 #include "platform/clock.h"
 #include "platform/controls.h"
+#include "platform/listening.h"
 #include "platform/media.h"
 #include "quran/number_field.h"
 #include "quran/page_panel.h"
 
+class QLabel;
 namespace platform {
 class RichTextBox;
 }
@@ -54,6 +57,8 @@ class ReaderCore {
     /// watch (Timer6) to the screen.
     ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel, platform::ImageControl* title,
                std::string titleFolder);
+    /// The status line goes too, wherever it stands.
+    ~ReaderCore();
 
     // Reading position.
     /// (Re)loads what depends on CurrentSura (aya count, title, timing list), then ShowAya.
@@ -95,6 +100,28 @@ class ReaderCore {
     /// nothing). It counts from the aya being recited on, and the repeat
     /// buttons show the choice at once.
     void ChooseRepeatCount(int count);
+    /// How many times the aya is recited now: the repeat button's count, the
+    /// third button standing for the count chosen in the preferences.
+    static int RepeatTimes();
+    static constexpr int kWithoutEnd = INT_MAX;
+    /// The listening keys: R marks the first aya of a range, R again its last
+    /// (the block is then repeated); Escape clears a range or a first end.
+    /// False for any other key, and for Escape with no range.
+    bool ListeningKey(int key);
+    /// What differs from the disc's own recitation now ("pause 3 s",
+    /// "ayas 5–10 ×4", "repeat ×7", "volume 60 %"); empty when nothing does.
+    static QString ListeningStatus();
+    /// The status line: shows ListeningStatus, nothing while it is empty. In
+    /// the black margin below the reader when the display has one (it stays
+    /// there), else as a strip over the reader's bottom edge that hides itself
+    /// 3 s after each change.
+    QPointer<QLabel> StatusLine;
+    /// The first end marked by R, waiting for the second; invalid when none.
+    platform::AyaRef RangeStart;
+    /// True during the pause after an aya.
+    bool Pausing() const { return pausing_; }
+    /// The rounds of the range completed so far.
+    int RangeRoundsDone() const { return rangeDone_; }
 
     /// Connects the four number fields: Enter goes to the number typed.
     void AttachFields(NumberField* aya, NumberField* sura, NumberField* page, NumberField* part);
@@ -138,7 +165,24 @@ class ReaderCore {
     void Halt();
     void ShowTransport(bool playing);
     void UpdateButtons();
+    /// The aya's last repetition ended: true when the range took over (back
+    /// to its start, or stopped after its last round).
+    bool EndOfRange();
+    /// The next aya plays on from the recording.
+    void AdvanceAya();
+    /// Outlines the ends of the range on the page shown.
+    void ShowRangeEnds();
+    /// Shows the status line when what it would say changed.
+    void UpdateStatus();
 
     ReaderView& view_;
     bool playing_ = false;
+    bool pausing_ = false;
+    bool heldRecording_ = false;  // the recording was paused for the pause
+    int64_t pauseUntil_ = 0;      // clock time the pause ends
+    int pauseLeftMs_ = 0;         // what was left of a pause held by the user
+    int rangeDone_ = 0;
+    QString status_;
+    QWidget* screen_;
+    platform::Timer* statusTimer_;
 };

@@ -128,6 +128,7 @@ bool Tfrm_quran::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     // Each key stands for a button of the panel, and does nothing while that
     // button is disabled.
     if (Core->StepKey(*Panel, kNextAya, key)) return true;
+    if (modifiers == Qt::NoModifier && Core->ListeningKey(key)) return true;
     switch (key) {
         case Qt::Key_Space:
             Panel->ClickButton(Panel->ButtonEnabled(kPlay) ? kPlay : kPause);

@@ -157,8 +157,12 @@ void Tfrm_tafseer::OpenSuraIndex() {
 
 bool Tfrm_tafseer::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     if (Core->StepKey(*this, kNextAya, key)) return true;
+    if (modifiers == Qt::NoModifier && Core->ListeningKey(key)) return true;
     if (key != Qt::Key_Space) return SkinScreen::KeyPressed(key, modifiers);
-    if (Core->mci1->isOpen()) Core->mci1->Pause();
+    if (Core->Pausing())
+        Core->Pause();  // holds the pause after the aya, or lets it go on
+    else if (Core->mci1->isOpen())
+        Core->mci1->Pause();
     return true;
 }
 

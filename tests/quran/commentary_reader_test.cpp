@@ -9,6 +9,7 @@
 
 #include "aya_text_builder.h"
 #include "platform/codepage.h"
+#include "platform/listening.h"
 #include "platform/richtext.h"
 #include "quran/commentary_file.h"
 #include "quran/quran_files.h"
@@ -226,4 +227,28 @@ TEST_F(CommentaryReaderTest, AFirstSuraThatFailsIsNotTriedAgainAndAgain) {
     Advance(1000);
     expectedErrors = 1;
     EXPECT_FALSE(reader->Timer1->enabled());
+}
+
+TEST_F(CommentaryReaderTest, PausesAfterEachAyaAndRepeatsARangeSetWithR) {
+    platform::listening() = {};
+    platform::listening().pauseSeconds = 1;
+    Open();
+    reader->KeyPressed(Qt::Key_R, Qt::NoModifier);  // 1:1
+    reader->KeyPressed(Qt::Key_Left, Qt::NoModifier);
+    reader->KeyPressed(Qt::Key_R, Qt::NoModifier);  // 1:2
+    ASSERT_TRUE(platform::listening().rangeOn());
+    FinishAya();
+    EXPECT_TRUE(reader->Core->Pausing());
+    EXPECT_EQ(Text(), Said(1, 1, 2)) << "the commentary stays during the pause";
+    // Space holds the pause as it pauses the recitation.
+    reader->KeyPressed(Qt::Key_Space, Qt::NoModifier);
+    Advance(3000);
+    EXPECT_EQ(CurrentAya, 2);
+    reader->KeyPressed(Qt::Key_Space, Qt::NoModifier);
+    Advance(1000);
+    // The range's second round: back to 1:1 and its commentary.
+    EXPECT_FALSE(reader->Core->Pausing());
+    EXPECT_EQ(CurrentAya, 1);
+    EXPECT_EQ(Text(), Said(1, 1, 1));
+    platform::listening() = {};
 }

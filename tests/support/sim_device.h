@@ -42,6 +42,9 @@ class SimulatedDevice : public MediaDevice {
     int position() const override;
     void seek(int ms) override;
     int length() const override { return length_; }
+    void setVolume(int percent) override { volume_ = percent; }
+    /// The loudness last set, 0..100 %.
+    int volume() const { return volume_; }
 
     bool isOpen() const { return state_ != State::Closed; }
     /// The open file's host path; empty when closed.
@@ -68,6 +71,7 @@ class SimulatedDevice : public MediaDevice {
 
     State state_ = State::Closed;
     int length_ = 0;
+    int volume_ = 100;
     int pos_ = 0;            // position when not playing, or where the play began
     int64_t startedAt_ = 0;  // clock time the play began
     std::unique_ptr<Timer> endTimer_;
