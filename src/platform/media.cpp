@@ -1,5 +1,7 @@
 #include "platform/media.h"
 
+#include "platform/accessible.h"
+#include "platform/clock.h"
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/mpv_device.h"
@@ -45,6 +47,7 @@ void MediaPlayer::resetFlags() {
 }
 
 void MediaPlayer::supersede() {
+    if (quiet_) quiet_->setEnabled(false);
     if (!notifyPending_) return;
     notifyPending_ = false;
     postNotify();
@@ -98,8 +101,27 @@ void MediaPlayer::Play() {
     supersede();
     int start = from;
     if (start < 0 && AutoRewind && device_->position() >= device_->length()) start = 0;
-    device_->play(start);
     notifyPending_ = notify;
+    if (const int quiet = quietMsLeft(); quiet > 0) {
+        // A screen reader is saying the name of the screen just opened: the
+        // play starts when it has had its second.
+        if (!quiet_) {
+            quiet_ = new Timer(this, quiet, false);
+            quiet_->onTimer = [this] {
+                quiet_->setEnabled(false);
+                if (open_) device_->play(quietStart_);
+            };
+        }
+        quietStart_ = start;
+        quiet_->setInterval(quiet);
+        quiet_->setEnabled(true);
+        return;
+    }
+    device_->play(start);
+}
+
+bool MediaPlayer::waitingForQuiet() const {
+    return quiet_ && quiet_->enabled();
 }
 
 void MediaPlayer::Stop() {
@@ -120,6 +142,10 @@ void MediaPlayer::Close() {
 void MediaPlayer::Pause() {
     resetFlags();
     if (!open_) return;
+    if (waitingForQuiet()) {
+        quiet_->setEnabled(false);  // paused before it began
+        return;
+    }
     if (device_->isPlaying())
         device_->pause();
     else if (device_->isPaused())

@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+#include "platform/accessible.h"
+#include "platform/codepage.h"
 #include "platform/guard.h"
+#include "platform/indexed_text_file.h"
 #include "platform/paths.h"
 #include "platform/richtext.h"
 #include "quran/aya_timing.h"
 #include "quran/quran_files.h"
+#include "quran/sura_names.h"
 #include "shell/globals.h"
 #include "skin/skin_screen.h"
 
@@ -29,6 +33,42 @@ ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
     mci1->AutoRewind = false;
     Timer6 = new platform::Timer(screen, 10, false);
     Timer6->onTimer = [this] { Timer6Timer(); };
+    // A screen reader hears where the reader stands and can read the aya.
+    platform::AccessibleFacts facts;
+    facts.role = QAccessible::StaticText;
+    facts.name = [] { return LanguageIndex == 1 ? QString("صفحة المصحف") : QString("Quran page"); };
+    facts.description = [] { return PositionText(LanguageIndex == 1); };
+    facts.text = [] { return AyaText(CurrentSura, CurrentAya); };
+    platform::setAccessibleFacts(panquran, std::move(facts));
+}
+
+QString ReaderCore::PositionText(bool arabic) {
+    if (arabic) {
+        const QString name = SuraNamesFile().Name(CurrentSura);
+        return QString("سورة %1، الآية %2، الصفحة %3، الجزء %4")
+            .arg(name.isEmpty() ? QString::number(CurrentSura) : name)
+            .arg(CurrentAya)
+            .arg(CurrentPage)
+            .arg(CurrentPart);
+    }
+    return QString("Sura %1, aya %2, page %3, part %4")
+        .arg(CurrentSura)
+        .arg(CurrentAya)
+        .arg(CurrentPage)
+        .arg(CurrentPart);
+}
+
+QString ReaderCore::AyaText(int sura, int aya) {
+    if (!IsQuranAya(sura, aya)) return {};
+    platform::IndexedTextFile text(DataDir + "11");
+    return platform::toUnicode(text.AyaText(text.FirstAyaRecord(sura), aya));
+}
+
+void ReaderCore::AnnouncePosition() {
+    if (CurrentSura == AnnouncedSura && CurrentAya == AnnouncedAya) return;
+    AnnouncedSura = CurrentSura;
+    AnnouncedAya = CurrentAya;
+    platform::announceDescription(panquran);
 }
 
 // ---- reading position --------------------------------------------------------
@@ -62,6 +102,7 @@ void ReaderCore::ShowAya() {
     LocateAya();
     LookUpPart();
     view_.ShowPosition();
+    AnnouncePosition();
     // The buttons follow the aya shown even when its recitation fails.
     try {
         PlayAya();
@@ -78,6 +119,7 @@ void ReaderCore::ShowNextAya() {
     LocateAya();
     LookUpPart();
     view_.ShowPosition();
+    AnnouncePosition();
     ShowTransport(true);
     ComputeAyaTimes();
     UpdateButtons();
