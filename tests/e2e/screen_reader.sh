@@ -8,6 +8,7 @@ if [ -z "${ZAFIREL_E2E_SESSION:-}" ]; then
   exec env ZAFIREL_E2E_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 EXE=$1 DISC=$2
+export LC_ALL=C.UTF-8
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
@@ -51,9 +52,9 @@ xdotool key Down Return
 for i in $(seq 50); do
   sleep 0.3
   walk >"$work/reader.txt"
-  grep -qP '\tسورة الفاتحة، الآية \d+، الصفحة 1، الجزء 1$' "$work/reader.txt" && break
+  grep -qP '\tسورة [^،]+، الآية \d+، الصفحة 1، الجزء 1$' "$work/reader.txt" && break
 done
-grep -qP '^(label|static)\tصفحة المصحف\tسورة الفاتحة، الآية \d+، الصفحة 1، الجزء 1$' \
+grep -qP '^(label|static)\tصفحة المصحف\tسورة [^،]+، الآية \d+، الصفحة 1، الجزء 1$' \
   "$work/reader.txt" || fail "the reader's page does not say where it stands: $(cat "$work/reader.txt")"
 grep -qP "^push button\tالآية التالية\t" "$work/reader.txt" || fail "no button named Next aya"
 quit_with_keys

@@ -227,7 +227,7 @@ TEST_F(ScreenReader, TheReaderSaysWhereItStandsAndReadsTheAya) {
     // In Arabic, the sura's name from the disc.
     LanguageIndex = 1;
     EXPECT_EQ(page->text(QAccessible::Description),
-              QString::fromUtf8("سورة البقرة، الآية 255، الصفحة %1، الجزء 3").arg(CurrentPage));
+              QString::fromUtf8("سورة البَقَرَة، الآية 255، الصفحة %1، الجزء 3").arg(CurrentPage));
     CloseAll();
 }
 
