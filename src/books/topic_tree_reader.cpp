@@ -1,5 +1,7 @@
 #include "books/topic_tree_reader.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -383,6 +385,11 @@ std::vector<ButtonName> ButtonNameTable(const MemberTable& member) {
         names.push_back({group.button, QString("Books, group %1").arg(k),
                          QString("الكتب، المجموعة %1").arg(k)});
     }
+    // The translated book leaves some buttons of the layout without a use.
+    for (int n = 1; n <= 14; ++n)
+        if (std::none_of(names.begin(), names.end(),
+                         [n](const ButtonName& b) { return b.button == n; }))
+            names.push_back({n, "Unused", "غير مستخدم"});
     return names;
 }
 }  // namespace

@@ -130,6 +130,12 @@ void install() {
 }
 
 int pretended = -1;
+std::function<void(QAccessibleEvent&)> watcher;
+
+void send(QAccessibleEvent& e) {
+    if (watcher) watcher(e);
+    QAccessible::updateAccessibility(&e);
+}
 int64_t openedAt = -1;
 // How long nothing starts on its own after a screen opens.
 constexpr int kQuietMs = 1000;
@@ -171,15 +177,19 @@ void setAccessibleFacts(QWidget* w, AccessibleFacts facts) {
 }
 
 void announceDescription(QWidget* w) {
-    if (!w || !QAccessible::isActive()) return;
+    if (!w || !assistiveTechnologyActive()) return;
     QAccessibleEvent e(w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&e);
+    send(e);
 }
 
 void announceFocus(QWidget* w) {
-    if (!w || !QAccessible::isActive()) return;
+    if (!w || !assistiveTechnologyActive()) return;
     QAccessibleEvent e(w, QAccessible::Focus);
-    QAccessible::updateAccessibility(&e);
+    send(e);
+}
+
+void watchAnnouncements(std::function<void(QAccessibleEvent&)> w) {
+    watcher = std::move(w);
 }
 
 bool assistiveTechnologyActive() {

@@ -39,6 +39,9 @@ void announceDescription(QWidget* w);
 /// Tells assistive technology that `w` has the focus mark now.
 void announceFocus(QWidget* w);
 
+/// Tests: sees every announcement before Qt passes it on.
+void watchAnnouncements(std::function<void(QAccessibleEvent& e)> watcher);
+
 /// True while an assistive technology (a screen reader) listens.
 bool assistiveTechnologyActive();
 /// Tests: 1 pretends one listens, 0 that none does, -1 asks Qt again.

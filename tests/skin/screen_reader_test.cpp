@@ -29,14 +29,17 @@ bool HasArabic(const QString& s) {
     return false;
 }
 
-/// What the reader's page announced, in order.
-std::vector<QString>& ScreenReaderTold() {
-    static std::vector<QString> told;
-    return told;
-}
-
 QAccessibleInterface* Access(QObject* o) {
     return QAccessible::queryAccessibleInterface(o);
+}
+
+/// The description of `o` as an English interface says it.
+QString EnglishDescription(QObject* o) {
+    const int language = LanguageIndex;
+    LanguageIndex = 2;
+    const QString text = Access(o)->text(QAccessible::Description);
+    LanguageIndex = language;
+    return text;
 }
 
 class ScreenReader : public ScreenTest {
@@ -48,8 +51,7 @@ class ScreenReader : public ScreenTest {
     void TearDown() override {
         platform::pretendAssistiveTechnology(-1);
         platform::accessOptions() = {};
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::setActive(false);
+        platform::watchAnnouncements({});
         ScreenTest::TearDown();
     }
 
@@ -84,6 +86,7 @@ class ScreenReader : public ScreenTest {
     void CheckOpenedBy(Open open) {
         open();
         Advance(300);
+        EXPECT_TRUE(Errors().empty()) << "opened: " << Errors().front();
         CheckOpenScreens();
         if (platform::Form* top = platform::topForm()) top->closeForm();
         Advance(10);
@@ -109,8 +112,10 @@ TEST_F(ScreenReader, EveryPictureButtonOfEveryScreenHasANameInBothLanguages) {
 
     for (int section = 1; section <= 12; ++section) {
         SCOPED_TRACE(section);
+        PresetSectionValues(section);
         OpenSection(section);
         Advance(1500);
+        EXPECT_TRUE(Errors().empty()) << "opening: " << Errors().front();
         CheckOpenScreens();
         if (section == 1) {
             CheckOpenedBy([] { frm_quran->OpenSuraIndex(); });
@@ -122,8 +127,9 @@ TEST_F(ScreenReader, EveryPictureButtonOfEveryScreenHasANameInBothLanguages) {
             CheckOpenedBy([reader] { reader->ClickButton(reader->Member.buttons.search); });
         }
         CloseAll();
+        EXPECT_TRUE(Errors().empty()) << Errors().front();
+        Errors().clear();
     }
-    EXPECT_TRUE(Errors().empty()) << Errors().front();
     const std::set<std::string> every = {
         "main",    "settings", "company",     "about",  "quran",   "remote", "soraname", "qurans",
         "tafseer", "lang",     "tafseername", "hadith", "hadiths", "fekh",   "fekhs",    "live",
@@ -132,6 +138,7 @@ TEST_F(ScreenReader, EveryPictureButtonOfEveryScreenHasANameInBothLanguages) {
 }
 
 TEST_F(ScreenReader, DisabledAndChosenButtonsAreSoAndThePressActionClicks) {
+    PresetSectionValues(1);
     OpenSection(1);
     Advance(500);
     ASSERT_TRUE(frm_remote);
@@ -177,22 +184,22 @@ TEST_F(ScreenReader, DisabledAndChosenButtonsAreSoAndThePressActionClicks) {
 }
 
 TEST_F(ScreenReader, TheReaderSaysWhereItStandsAndReadsTheAya) {
-    QAccessible::setActive(true);
-    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-        if (e->type() == QAccessible::DescriptionChanged && frm_quran &&
-            e->object() == frm_quran->panquran)
-            ScreenReaderTold().push_back(Access(e->object())->text(QAccessible::Description));
+    platform::pretendAssistiveTechnology(1);
+    std::vector<QString> told;
+    platform::watchAnnouncements([&told](QAccessibleEvent& e) {
+        if (e.type() == QAccessible::DescriptionChanged && frm_quran &&
+            e.object() == frm_quran->panquran)
+            told.push_back(EnglishDescription(e.object()));
     });
-    ScreenReaderTold().clear();
-    LanguageIndex = 2;
+    PresetSectionValues(1);
     OpenSection(1);
     Advance(500);
     ASSERT_TRUE(frm_quran);
     QAccessibleInterface* page = Access(frm_quran->panquran);
     ASSERT_TRUE(page);
-    EXPECT_EQ(page->text(QAccessible::Description), "Sura 1, aya 1, page 1, part 1");
+    EXPECT_EQ(EnglishDescription(page->object()), "Sura 1, aya 1, page 1, part 1");
     frm_remote->ClickButton(10);  // next aya
-    EXPECT_EQ(page->text(QAccessible::Description), "Sura 1, aya 2, page 1, part 1");
+    EXPECT_EQ(EnglishDescription(page->object()), "Sura 1, aya 2, page 1, part 1");
 
     // A click on 2:255 from 2:254: the place, the announcement and the text.
     CurrentSura = 2;
@@ -205,12 +212,11 @@ TEST_F(ScreenReader, TheReaderSaysWhereItStandsAndReadsTheAya) {
     Click(frm_quran->panquran->imgpage, {s.left + s.width / 2, s.top + s.height / 2});
     ASSERT_EQ(CurrentSura * 1000 + CurrentAya, 2255);
     const QString where = QString("Sura 2, aya 255, page %1, part 3").arg(CurrentPage);
-    EXPECT_EQ(page->text(QAccessible::Description), where);
-    ASSERT_FALSE(ScreenReaderTold().empty());
-    EXPECT_EQ(ScreenReaderTold().back(), where);
-    EXPECT_EQ(ScreenReaderTold(), (std::vector<QString>{"Sura 1, aya 1, page 1, part 1",
-                                                        "Sura 1, aya 2, page 1, part 1",
-                                                        ScreenReaderTold()[2], where}));
+    EXPECT_EQ(EnglishDescription(page->object()), where);
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), where);
+    EXPECT_EQ(told, (std::vector<QString>{"Sura 1, aya 1, page 1, part 1",
+                                          "Sura 1, aya 2, page 1, part 1", told[2], where}));
 
     // The aya's text, as the disc holds it, for speech and braille.
     std::ifstream tsv(std::string(ZAFIREL_SHARED_DATA) + "/quran-text/ar.tsv");
@@ -225,7 +231,6 @@ TEST_F(ScreenReader, TheReaderSaysWhereItStandsAndReadsTheAya) {
     EXPECT_EQ(readable->text(0, 4), text.left(4));
 
     // In Arabic, the sura's name from the disc.
-    LanguageIndex = 1;
     EXPECT_EQ(page->text(QAccessible::Description),
               QString::fromUtf8("سورة البَقَرَة، الآية 255، الصفحة %1، الجزء 3").arg(CurrentPage));
     CloseAll();
@@ -256,6 +261,7 @@ TEST_F(ScreenReader, WithAScreenReaderNothingPlaysInTheFirstSecond) {
     for (int listening : {0, 1}) {
         SCOPED_TRACE(listening);
         platform::pretendAssistiveTechnology(listening);
+        PresetSectionValues(1);
         OpenSection(1);
         Advance(500);
         ASSERT_TRUE(frm_quran);
@@ -269,6 +275,7 @@ TEST_F(ScreenReader, WithAScreenReaderNothingPlaysInTheFirstSecond) {
     }
     // Stopped while it waits: it never starts.
     platform::pretendAssistiveTechnology(1);
+    PresetSectionValues(1);
     OpenSection(1);
     Advance(200);
     frm_remote->ClickButton(4);  // stop
