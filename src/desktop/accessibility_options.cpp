@@ -55,16 +55,23 @@ void applyAccessibilityOptions(const Preferences& prefs) {
     if (!strong) platform::markStrongFocus(nullptr);
 }
 
+void followKeyboardFocus() {
+    static bool following = false;
+    if (following) return;
+    following = true;
+    // A screen that takes the focus itself marks its focused picture button.
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        platform::markStrongFocus(now && !qobject_cast<platform::Form*>(now) ? now : nullptr);
+    });
+}
+
 void installAccessibilityOptions(const Preferences& prefs) {
     applyAccessibilityOptions(prefs);
     static bool installed = false;
     if (installed) return;
     installed = true;
     registerPreferencesPage([] { return new AccessibilityPage(); });
-    // A screen that takes the focus itself marks its focused picture button.
-    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
-        platform::markStrongFocus(now && !qobject_cast<platform::Form*>(now) ? now : nullptr);
-    });
+    followKeyboardFocus();
 }
 
 }  // namespace desktop

@@ -30,6 +30,10 @@ class AccessibilityPage : public PreferencesPage {
 /// Puts the stored choices into effect for the screens.
 void applyAccessibilityOptions(const Preferences& prefs);
 
+/// Once: lets the strong focus mark follow the keyboard focus over the
+/// program's fields and lists (the screens mark their picture buttons).
+void followKeyboardFocus();
+
 /// Once: adds the page to the dialog, applies the stored choices and lets
 /// the strong focus mark follow the keyboard focus over the program's fields
 /// and lists (the screens mark their picture buttons themselves).

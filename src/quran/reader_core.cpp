@@ -220,6 +220,12 @@ void ReaderCore::FirstAya() {
 
 void ReaderCore::AttachFields(NumberField* aya, NumberField* sura, NumberField* page,
                               NumberField* part) {
+    // What a screen reader calls the fields.
+    const bool arabic = LanguageIndex == 1;
+    aya->setAccessibleName(arabic ? "الآية" : "Aya");
+    sura->setAccessibleName(arabic ? "السورة" : "Sura");
+    page->setAccessibleName(arabic ? "الصفحة" : "Page");
+    part->setAccessibleName(arabic ? "الجزء" : "Part");
     JumpOnEnter(
         aya, [] { return SuraAyaCount; },
         [this](int v) {

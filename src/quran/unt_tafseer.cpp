@@ -52,6 +52,7 @@ Tfrm_tafseer::Tfrm_tafseer(QWidget* parent) : SkinScreen(parent) {
     imgtafseer->setAutoSize(true);
     imgtafseer->move(0, 0);
     memotafseer = new platform::RichTextBox(pantafseer, "memotafseer");
+    memotafseer->setAccessibleName(LanguageIndex == 1 ? "التفسير" : "Commentary");
     memotafseer->setGeometry(50, 70, 286, 370);
     memotafseer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memotafseer->setBackgroundColor(0xC5F4F2);  // RGB 242, 244, 197

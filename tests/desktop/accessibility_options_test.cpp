@@ -18,7 +18,8 @@ TEST(AccessibilityOptions, StrongFocusMarkIsKeptAndFollowsTheFocus) {
     QTemporaryDir dir;
     Preferences prefs(dir.filePath("zafirel.conf"));
     prefs.load();
-    desktop::installAccessibilityOptions(prefs);
+    desktop::applyAccessibilityOptions(prefs);
+    desktop::followKeyboardFocus();
     EXPECT_FALSE(platform::accessOptions().strongFocusMark);
 
     QWidget window;

@@ -11,6 +11,8 @@
 
 #include "books/topic_tree_reader.h"
 #include "platform/accessible.h"
+#include "platform/richtext.h"
+#include "quran/number_field.h"
 #include "quran/quran_files.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_remote.h"
@@ -230,9 +232,27 @@ TEST_F(ScreenReader, TheReaderSaysWhereItStandsAndReadsTheAya) {
     EXPECT_EQ(readable->text(0, readable->characterCount()), text);
     EXPECT_EQ(readable->text(0, 4), text.left(4));
 
+    // The go-to fields are named number fields.
+    QAccessibleInterface* aya = Access(frm_remote->Memoaya);
+    EXPECT_EQ(aya->role(), QAccessible::EditableText);
+    EXPECT_EQ(aya->text(QAccessible::Name), QString::fromUtf8("الآية"));
+    EXPECT_EQ(aya->textInterface()->text(0, aya->textInterface()->characterCount()), "255");
+
     // In Arabic, the sura's name from the disc.
     EXPECT_EQ(page->text(QAccessible::Description),
               QString::fromUtf8("سورة البَقَرَة، الآية 255، الصفحة %1، الجزء 3").arg(CurrentPage));
+    CloseAll();
+
+    // The commentary reader: the same page, and its pane is named text.
+    PresetSectionValues(2);
+    OpenSection(2);
+    Advance(500);
+    ASSERT_TRUE(frm_tafseer);
+    EXPECT_EQ(EnglishDescription(frm_tafseer->panquran), "Sura 1, aya 1, page 1, part 1");
+    QAccessibleInterface* pane = Access(frm_tafseer->memotafseer);
+    EXPECT_EQ(pane->text(QAccessible::Name), QString::fromUtf8("التفسير"));
+    ASSERT_TRUE(pane->textInterface());
+    EXPECT_GT(pane->textInterface()->characterCount(), 0);
     CloseAll();
 }
 
