@@ -15,7 +15,8 @@ bus=$!
 source "$(dirname "$0")/common.sh"
 trap 'cleanup; kill "$bus" 2>/dev/null || true' EXIT
 
-# Walks the program's tree; prints one "role<TAB>name<TAB>description" a line.
+# Walks the program's tree; prints one "role<TAB>name<TAB>description" a line,
+# and the text of the reader's page.
 walk() {
   /usr/bin/python3 - "$app" <<'PY'
 import sys, pyatspi
@@ -25,6 +26,9 @@ def visit(o, depth=0):
         return
     try:
         print("%s\t%s\t%s" % (o.getRoleName(), o.name, o.description))
+        if o.name == "صفحة المصحف":
+            text = o.queryText()
+            print("page text\t%s" % text.getText(0, text.characterCount))
     except Exception:
         return
     for i in range(o.childCount):
@@ -57,5 +61,6 @@ done
 grep -qP '^(label|static)\tصفحة المصحف\tسورة [^،]+، الآية \d+، الصفحة 1، الجزء 1$' \
   "$work/reader.txt" || fail "the reader's page does not say where it stands: $(cat "$work/reader.txt")"
 grep -qP "^push button\tالآية التالية\t" "$work/reader.txt" || fail "no button named Next aya"
+grep -qP '^page text\t\p{Arabic}' "$work/reader.txt" || fail "the page does not hold the aya's text"
 quit_with_keys
 echo "ok: $buttons named buttons on the menu; the reader says where it stands"
