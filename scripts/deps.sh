@@ -9,6 +9,7 @@ pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   ffmpeg xvfb xauth x11-utils xdotool xclip imagemagick sox poppler-utils
+  at-spi2-core python3-pyatspi dbus-x11
   fonts-hosny-amiri fonts-kacst fonts-noto-core fonts-dejavu-core
 )
 missing=()

@@ -17,6 +17,10 @@
 #include "shell/globals.h"
 
 namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
+namespace {
 
 QFont fontOf(const char* family, int pixels, bool bold) {
     QFont font(family);
@@ -153,6 +157,7 @@ BookSearchScreen::BookSearchScreen(BookMember member, QWidget* parent)
 BookSearchScreen::~BookSearchScreen() = default;
 
 void BookSearchScreen::formCreate() {
+    ButtonNames = ButtonNameTable();
     // Without its skin the screen still searches; without its books it can
     // still be closed.
     platform::guarded([this] {
@@ -309,6 +314,21 @@ void BookSearchScreen::CloseSearch() {
     StopSearch();
     closeForm();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Search", "ابحث"},
+        {2, "Add the chosen book", "إضافة الكتاب المختار"},
+        {3, "Add every book", "إضافة كل الكتب"},
+        {4, "Remove the chosen book", "إزالة الكتاب المختار"},
+        {5, "Remove every book", "إزالة كل الكتب"},
+        {6, "Close", "إغلاق"},
+        {7, "Open the hit", "افتح النتيجة"},
+    };
+}
+}  // namespace
 
 void BookSearchScreen::ButtonClick(int n) {
     switch (n) {

@@ -1,5 +1,7 @@
 #include "books/topic_tree_reader.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -19,6 +21,10 @@
 #include "platform/rtf.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
+
+namespace {
+std::vector<ButtonName> ButtonNameTable(const MemberTable& member);
+}
 
 namespace {
 
@@ -124,6 +130,7 @@ TopicTreeReader::TopicTreeReader(BookMember member, QWidget* parent)
 TopicTreeReader::~TopicTreeReader() = default;
 
 void TopicTreeReader::formCreate() {
+    ButtonNames = ButtonNameTable(Member);
     SavedLanguageIndex = LanguageIndex;
     LanguageIndex = 1;
     SetSkinFolder(Member.reader);
@@ -357,6 +364,35 @@ void TopicTreeReader::NodeChosen(QTreeWidgetItem* node) {
         },
         Qt::QueuedConnection);
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable(const MemberTable& member) {
+    const ReaderButtons& b = member.buttons;
+    std::vector<ButtonName> names = {
+        {b.next, "Next book", "الكتاب التالي"},
+        {b.previous, "Previous book", "الكتاب السابق"},
+        {b.search, "Search the books", "البحث في الكتب"},
+        {b.print, "Print", "طباعة"},
+        {b.copy, "Copy", "نسخ"},
+        {b.exit, "Exit", "خروج"},
+        {b.minimise, "Minimise", "تصغير"},
+        {b.menu, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+    };
+    int k = 0;
+    for (const BookGroup& group : member.groups) {
+        ++k;
+        names.push_back({group.button, QString("Books, group %1").arg(k),
+                         QString("الكتب، المجموعة %1").arg(k)});
+    }
+    // The translated book leaves some buttons of the layout without a use.
+    for (int n = 1; n <= 14; ++n)
+        if (std::none_of(names.begin(), names.end(),
+                         [n](const ButtonName& b) { return b.button == n; }))
+            names.push_back({n, "Unused", "غير مستخدم"});
+    return names;
+}
+}  // namespace
 
 void TopicTreeReader::ButtonClick(int n) {
     const ReaderButtons& b = Member.buttons;

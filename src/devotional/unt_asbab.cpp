@@ -12,6 +12,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_asbab> frm_asbab;
 OccasionChoice ChosenOccasion;
 
@@ -67,6 +71,7 @@ Tfrm_asbab::Tfrm_asbab(QWidget* parent) : ReadingScreen(parent) {
 }
 
 void Tfrm_asbab::formCreate() {
+    ButtonNames = ButtonNameTable();
     BuildSkin("asbab", {1, 2, 3, 4});
     list1->LoadTitles(DataDir + "asbab\\asbab.ini", "asbab", kEntryCount);
     StartStars();
@@ -104,6 +109,22 @@ void Tfrm_asbab::OpenChosenAya() {
     if (LanguageIndex == 1) CommentaryIndex = 1;
     OpenQuranSection();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Unused", "غير مستخدم"},
+        {2, "Unused", "غير مستخدم"},
+        {3, "Unused", "غير مستخدم"},
+        {4, "Unused", "غير مستخدم"},
+        {5, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+        {6, "Print", "طباعة"},
+        {7, "Copy", "نسخ"},
+        {8, "Open the aya in the Quran", "الآية في المصحف"},
+    };
+}
+}  // namespace
 
 void Tfrm_asbab::ButtonClick(int n) {
     const QString title = list1->Title(ShownEntry);

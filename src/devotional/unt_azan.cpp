@@ -3,6 +3,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_azan> frm_azan;
 
 namespace {
@@ -18,6 +22,7 @@ constexpr PhotoSet kPhotoSets[7] = {{1, 15}, {2, 10}, {3, 15}, {3, 15}, {3, 15},
 Tfrm_azan::Tfrm_azan(QWidget* parent) : RecordingsScreen(parent, kLeaveButton) {}
 
 void Tfrm_azan::formCreate() {
+    ButtonNames = ButtonNameTable();
     SupplicationPlayed = 0;
     BuildScreen("azan", StarLayout::CallToPrayer);
 }
@@ -62,6 +67,22 @@ void Tfrm_azan::RecordingEnded() {
 void Tfrm_azan::Leaving() {
     if (Photos) Photos->ClosePhotos();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Call to prayer 1", "الأذان 1"},
+        {2, "Call to prayer 2", "الأذان 2"},
+        {3, "Call to prayer 3", "الأذان 3"},
+        {4, "Call to prayer 4", "الأذان 4"},
+        {5, "Call to prayer 5", "الأذان 5"},
+        {6, "Call to prayer 6", "الأذان 6"},
+        {7, "Call to prayer 7", "الأذان 7"},
+        {8, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+    };
+}
+}  // namespace
 
 void Tfrm_azan::ButtonClick(int n) {
     if (n >= 1 && n <= 7)

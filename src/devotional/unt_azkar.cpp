@@ -8,6 +8,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_azkar> frm_azkar;
 
 namespace {
@@ -38,6 +42,7 @@ std::string Tfrm_azkar::SoundFile(int n) {
 }
 
 void Tfrm_azkar::formCreate() {
+    ButtonNames = ButtonNameTable();
     BuildSkin("azkar", {1, 2, 3, 4, 8});
     list1->LoadTitles(DataDir + "azkar\\titles.ini", "titles", kRemembranceCount);
     StartStars();
@@ -65,6 +70,22 @@ void Tfrm_azkar::ShowRemembrance(int n) {
     mci1->Open();
     mci1->Play();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Unused", "غير مستخدم"},
+        {2, "Unused", "غير مستخدم"},
+        {3, "Unused", "غير مستخدم"},
+        {4, "Unused", "غير مستخدم"},
+        {5, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+        {6, "Print", "طباعة"},
+        {7, "Copy", "نسخ"},
+        {8, "Unused", "غير مستخدم"},
+    };
+}
+}  // namespace
 
 void Tfrm_azkar::ButtonClick(int n) {
     switch (n) {

@@ -5,6 +5,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_doaa> frm_doaa;
 
 namespace {
@@ -19,6 +23,7 @@ Tfrm_doaa::Tfrm_doaa(QWidget* parent) : RecordingsScreen(parent, kLeaveButton) {
 }
 
 void Tfrm_doaa::formCreate() {
+    ButtonNames = ButtonNameTable();
     BuildScreen("doaa", StarLayout::Supplications);
 }
 
@@ -59,6 +64,20 @@ void Tfrm_doaa::Leaving() {
     PicStopShow = 1;
     if (Pic) Pic->ClosePicture();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Supplication 1", "الدعاء 1"},
+        {2, "Supplication 2", "الدعاء 2"},
+        {3, "Supplication 3", "الدعاء 3"},
+        {4, "Supplication 4", "الدعاء 4"},
+        {5, "Supplication 5", "الدعاء 5"},
+        {6, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+    };
+}
+}  // namespace
 
 void Tfrm_doaa::ButtonClick(int n) {
     if (n >= 1 && n <= 5)

@@ -12,6 +12,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_fourty> frm_fourty;
 
 namespace {
@@ -78,6 +82,7 @@ Tfrm_fourty::Tfrm_fourty(QWidget* parent) : ReadingScreen(parent) {
 Tfrm_fourty::~Tfrm_fourty() = default;
 
 void Tfrm_fourty::formCreate() {
+    ButtonNames = ButtonNameTable();
     BuildSkin("fourty", {1, 2, 3, 4, 8});
     StartStars();
 }
@@ -132,6 +137,22 @@ void Tfrm_fourty::ShowEntry(int n) {
     mci1->Open();
     mci1->Play();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Unused", "غير مستخدم"},
+        {2, "Unused", "غير مستخدم"},
+        {3, "Unused", "غير مستخدم"},
+        {4, "Unused", "غير مستخدم"},
+        {5, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+        {6, "Print", "طباعة"},
+        {7, "Copy", "نسخ"},
+        {8, "Unused", "غير مستخدم"},
+    };
+}
+}  // namespace
 
 void Tfrm_fourty::ButtonClick(int n) {
     switch (n) {

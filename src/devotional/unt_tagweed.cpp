@@ -15,6 +15,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_tagweed> frm_tagweed;
 
 namespace {
@@ -164,6 +168,7 @@ std::string Tfrm_tagweed::ExampleFile(int r, int p, int e) {
 }
 
 void Tfrm_tagweed::formCreate() {
+    ButtonNames = ButtonNameTable();
     BuildSkin("tagweed", {3, 4});
     TitleOffset = kFirstOffset;
     ShowTitles();
@@ -249,6 +254,31 @@ bool Tfrm_tagweed::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     }
     return SkinScreen::KeyPressed(key, modifiers);
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Earlier rules", "الأحكام السابقة"},
+        {2, "Later rules", "الأحكام التالية"},
+        {3, "Unused", "غير مستخدم"},
+        {4, "Unused", "غير مستخدم"},
+        {5, "Next page", "الصفحة التالية"},
+        {6, "Previous page", "الصفحة السابقة"},
+        {7, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+        {8, "Print", "طباعة"},
+        {9, "Copy", "نسخ"},
+        {10, "Example 1", "المثال 1"},
+        {11, "Example 2", "المثال 2"},
+        {12, "Example 3", "المثال 3"},
+        {13, "Example 4", "المثال 4"},
+        {14, "Example 5", "المثال 5"},
+        {15, "Example 6", "المثال 6"},
+        {16, "Example 7", "المثال 7"},
+        {17, "Example 8", "المثال 8"},
+    };
+}
+}  // namespace
 
 void Tfrm_tagweed::ButtonClick(int n) {
     QString title = RuleTitle(Rule);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/accessible.h"
+#include "platform/clock.h"
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/mpv_device.h"
@@ -77,6 +79,7 @@ void MediaPlayer::resetFlags() {
 }
 
 void MediaPlayer::supersede() {
+    if (quiet_) quiet_->setEnabled(false);
     if (!notifyPending_) return;
     notifyPending_ = false;
     postNotify();
@@ -131,8 +134,27 @@ void MediaPlayer::Play() {
     supersede();
     int start = from;
     if (start < 0 && AutoRewind && device_->position() >= device_->length()) start = 0;
-    device_->play(start);
     notifyPending_ = notify;
+    if (const int quiet = quietMsLeft(); quiet > 0) {
+        // A screen reader is saying the name of the screen just opened: the
+        // play starts when it has had its second.
+        if (!quiet_) {
+            quiet_ = new Timer(this, quiet, false);
+            quiet_->onTimer = [this] {
+                quiet_->setEnabled(false);
+                if (open_) device_->play(quietStart_);
+            };
+        }
+        quietStart_ = start;
+        quiet_->setInterval(quiet);
+        quiet_->setEnabled(true);
+        return;
+    }
+    device_->play(start);
+}
+
+bool MediaPlayer::waitingForQuiet() const {
+    return quiet_ && quiet_->enabled();
 }
 
 void MediaPlayer::Stop() {
@@ -153,6 +175,10 @@ void MediaPlayer::Close() {
 void MediaPlayer::Pause() {
     resetFlags();
     if (!open_) return;
+    if (waitingForQuiet()) {
+        quiet_->setEnabled(false);  // paused before it began
+        return;
+    }
     if (device_->isPlaying())
         device_->pause();
     else if (device_->isPaused())

@@ -12,6 +12,8 @@
 
 namespace platform {
 
+class Timer;
+
 /// The device text for a file that does not exist.
 extern const char* const kMediaFileNotFound;
 /// The device text for a file that exists but cannot be played.
@@ -131,6 +133,10 @@ class MediaPlayer : public QObject {
     /// player is destroyed; the handler may destroy the player.
     std::function<void()> OnNotify;
 
+    /// A Play waits for the quiet second after a screen opened while a
+    /// screen reader listens (see platform::noteScreenOpened).
+    bool waitingForQuiet() const;
+
   private:
     void resetFlags();
     void supersede();
@@ -145,6 +151,8 @@ class MediaPlayer : public QObject {
     bool open_ = false;
     int startPos_ = -1;
     bool notifyPending_ = false;
+    Timer* quiet_ = nullptr;
+    int quietStart_ = -1;
 };
 
 }  // namespace platform

@@ -5,11 +5,15 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/accessible.h"
+#include "platform/codepage.h"
 #include "platform/guard.h"
+#include "platform/indexed_text_file.h"
 #include "platform/paths.h"
 #include "platform/richtext.h"
 #include "quran/aya_timing.h"
 #include "quran/quran_files.h"
+#include "quran/sura_names.h"
 #include "shell/globals.h"
 #include "skin/skin_screen.h"
 
@@ -46,10 +50,46 @@ ReaderCore::ReaderCore(QWidget* screen, ReaderView& view, PagePanel* panel,
         statusTimer_->setEnabled(false);
         StatusLine->hide();
     };
+    // A screen reader hears where the reader stands and can read the aya.
+    platform::AccessibleFacts facts;
+    facts.role = QAccessible::StaticText;
+    facts.name = [] { return LanguageIndex == 1 ? QString("صفحة المصحف") : QString("Quran page"); };
+    facts.description = [] { return PositionText(LanguageIndex == 1); };
+    facts.text = [] { return AyaText(CurrentSura, CurrentAya); };
+    platform::setAccessibleFacts(panquran, std::move(facts));
 }
 
 ReaderCore::~ReaderCore() {
     delete StatusLine;
+}
+
+QString ReaderCore::PositionText(bool arabic) {
+    if (arabic) {
+        const QString name = SuraNamesFile().Name(CurrentSura);
+        return QString("سورة %1، الآية %2، الصفحة %3، الجزء %4")
+            .arg(name.isEmpty() ? QString::number(CurrentSura) : name)
+            .arg(CurrentAya)
+            .arg(CurrentPage)
+            .arg(CurrentPart);
+    }
+    return QString("Sura %1, aya %2, page %3, part %4")
+        .arg(CurrentSura)
+        .arg(CurrentAya)
+        .arg(CurrentPage)
+        .arg(CurrentPart);
+}
+
+QString ReaderCore::AyaText(int sura, int aya) {
+    if (!IsQuranAya(sura, aya)) return {};
+    platform::IndexedTextFile text(DataDir + "11");
+    return platform::toUnicode(text.AyaText(text.FirstAyaRecord(sura), aya));
+}
+
+void ReaderCore::AnnouncePosition() {
+    if (CurrentSura == AnnouncedSura && CurrentAya == AnnouncedAya) return;
+    AnnouncedSura = CurrentSura;
+    AnnouncedAya = CurrentAya;
+    platform::announceDescription(panquran);
 }
 
 // ---- reading position --------------------------------------------------------
@@ -83,6 +123,7 @@ void ReaderCore::ShowAya() {
     LocateAya();
     LookUpPart();
     view_.ShowPosition();
+    AnnouncePosition();
     // The buttons follow the aya shown even when its recitation fails.
     try {
         PlayAya();
@@ -100,6 +141,7 @@ void ReaderCore::ShowNextAya() {
     LocateAya();
     LookUpPart();
     view_.ShowPosition();
+    AnnouncePosition();
     ShowTransport(true);
     ComputeAyaTimes();
     UpdateButtons();
@@ -214,6 +256,12 @@ void ReaderCore::FirstAya() {
 
 void ReaderCore::AttachFields(NumberField* aya, NumberField* sura, NumberField* page,
                               NumberField* part) {
+    // What a screen reader calls the fields.
+    const bool arabic = LanguageIndex == 1;
+    aya->setAccessibleName(arabic ? "الآية" : "Aya");
+    sura->setAccessibleName(arabic ? "السورة" : "Sura");
+    page->setAccessibleName(arabic ? "الصفحة" : "Page");
+    part->setAccessibleName(arabic ? "الجزء" : "Part");
     JumpOnEnter(
         aya, [] { return SuraAyaCount; },
         [this](int v) {

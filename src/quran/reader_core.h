@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <climits>
+#include <QString>
 #include <string>
 
 #include "platform/clock.h"
@@ -135,6 +136,15 @@ class ReaderCore {
     /// False for any other key.
     bool StepKey(SkinScreen& screen, int first, int key);
 
+    /// Where the reader stands, as a screen reader says it: sura (its name in
+    /// Arabic), aya, page and part.
+    static QString PositionText(bool arabic);
+    /// The text of an aya from the Quran's text file ("11"); empty for a
+    /// position outside the Quran. A damaged file raises its read error.
+    static QString AyaText(int sura, int aya);
+    /// Tells a screen reader of a new aya (once per aya).
+    void AnnouncePosition();
+
     /// The recording of a sura: the program's drive + "%3.3d" + ".mp3".
     static std::string RecordingFile(int sura);
 
@@ -185,4 +195,5 @@ class ReaderCore {
     QString status_;
     QWidget* screen_;
     platform::Timer* statusTimer_;
+    int AnnouncedSura = 0, AnnouncedAya = 0;
 };

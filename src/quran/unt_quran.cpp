@@ -10,6 +10,10 @@
 #include "shell/sections.h"
 #include "shell/settings.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_quran> frm_quran;
 
 namespace {
@@ -56,6 +60,7 @@ Tfrm_quran::Tfrm_quran(QWidget* parent) : SkinScreen(parent) {
 Tfrm_quran::~Tfrm_quran() = default;
 
 void Tfrm_quran::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("quran");
     Core->TitleFolder = ButtonFolder + "sora_name\\";
     PlaceBackground(800, 600);
@@ -149,6 +154,17 @@ void Tfrm_quran::OpenSuraIndex() {
     SuraIndexCaller = 1;
     platform::createForm(frm_soraname)->showModal();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Exit", "خروج"},
+        {2, "Minimise", "تصغير"},
+        {3, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+    };
+}
+}  // namespace
 
 void Tfrm_quran::ButtonClick(int n) {
     switch (n) {

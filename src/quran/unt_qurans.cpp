@@ -10,6 +10,10 @@
 #include "quran/unt_quran.h"
 #include "shell/globals.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_qurans> frm_qurans;
 
 namespace {
@@ -103,6 +107,7 @@ Tfrm_qurans::Tfrm_qurans(QWidget* parent) : SkinScreen(parent) {
 Tfrm_qurans::~Tfrm_qurans() = default;
 
 void Tfrm_qurans::formCreate() {
+    ButtonNames = ButtonNameTable();
     SavedLanguageIndex = LanguageIndex;
     LanguageIndex = 1;
     SetSkinFolder("qurans");
@@ -162,6 +167,17 @@ void Tfrm_qurans::GoToSelectedHit() {
     if (frm_quran) frm_quran->LoadSura();
     closeForm();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Search", "ابحث"},
+        {2, "Close", "إغلاق"},
+        {3, "Go to the aya", "اذهب إلى الآية"},
+    };
+}
+}  // namespace
 
 void Tfrm_qurans::ButtonClick(int n) {
     switch (n) {

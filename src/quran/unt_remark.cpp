@@ -10,6 +10,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_remark> frm_remark;
 
 namespace {
@@ -44,6 +48,7 @@ Tfrm_remark::Tfrm_remark(QWidget* parent) : SkinScreen(parent) {
 }
 
 void Tfrm_remark::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("remark");
     PlaceBackground(800, 600);
     BuildButtons(true);
@@ -121,6 +126,17 @@ void Tfrm_remark::BackToMenu() {
     closeForm();
     ShowMainMenu();
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+        {2, "Open in the Quran", "افتح في المصحف"},
+        {3, "Delete the remark", "حذف الملاحظة"},
+    };
+}
+}  // namespace
 
 void Tfrm_remark::ButtonClick(int n) {
     switch (n) {

@@ -9,6 +9,10 @@
 #include "quran/unt_qurans.h"
 #include "shell/globals.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_remote> frm_remote;
 
 namespace {
@@ -36,6 +40,7 @@ Tfrm_remote::Tfrm_remote(QWidget* parent) : SkinScreen(parent) {
 }
 
 void Tfrm_remote::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("remote");
     setClientSize(142, 490);
     move(640, 80);
@@ -47,6 +52,36 @@ void Tfrm_remote::formCreate() {
     imgground1->loadPicture(ButtonFolder + ScreenName + ".jpg");
     FocusedButton = 0;
     BuildButtons(true);
+}
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Search", "بحث"},
+        {2, "Play", "تشغيل"},
+        {3, "Pause", "إيقاف مؤقت"},
+        {4, "Stop", "إيقاف"},
+        {5, "Recite each aya once", "تلاوة كل آية مرة"},
+        {6, "Recite each aya twice", "تلاوة كل آية مرتين"},
+        {7, "Recite each aya three times", "تلاوة كل آية ثلاث مرات"},
+        {8, "Photos", "الصور"},
+        {9, "Add a remark", "إضافة ملاحظة"},
+        {10, "Next aya", "الآية التالية"},
+        {11, "Previous aya", "الآية السابقة"},
+        {12, "Next sura", "السورة التالية"},
+        {13, "Previous sura", "السورة السابقة"},
+        {14, "Next page", "الصفحة التالية"},
+        {15, "Previous page", "الصفحة السابقة"},
+        {16, "Next part", "الجزء التالي"},
+        {17, "Previous part", "الجزء السابق"},
+    };
+}
+}  // namespace
+
+int Tfrm_remote::ButtonChosen(int n) const {
+    if (n < kOnce || n > kThrice) return -1;
+    return RepeatCount == n - kOnce + 1 ? 1 : 0;
 }
 
 void Tfrm_remote::ButtonClick(int n) {

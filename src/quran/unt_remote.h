@@ -40,6 +40,8 @@ class Tfrm_remote : public SkinScreen {
 
   protected:
     void ButtonClick(int n) override;
+    /// The repeat buttons are choices: the count in use is chosen.
+    int ButtonChosen(int n) const override;
     /// Keys go on to the viewer, which drives the panel's buttons.
     void keyPressEvent(QKeyEvent* e) override;
 };

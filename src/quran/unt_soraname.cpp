@@ -11,6 +11,10 @@
 #include "quran/unt_tafseer.h"
 #include "shell/globals.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_soraname> frm_soraname;
 
 namespace {
@@ -45,6 +49,7 @@ Tfrm_soraname::Tfrm_soraname(QWidget* parent) : SkinScreen(parent) {
 }
 
 void Tfrm_soraname::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("soraname");
     PlaceBackground(800, 600);
     FocusedButton = 0;
@@ -141,6 +146,15 @@ bool Tfrm_soraname::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     LabelMouseMove(n);
     return true;
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Close", "إغلاق"},
+    };
+}
+}  // namespace
 
 void Tfrm_soraname::ButtonClick(int n) {
     if (n == 1) closeForm();

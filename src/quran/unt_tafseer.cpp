@@ -15,6 +15,10 @@
 #include "shell/globals.h"
 #include "shell/sections.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_tafseer> frm_tafseer;
 
 namespace {
@@ -48,6 +52,7 @@ Tfrm_tafseer::Tfrm_tafseer(QWidget* parent) : SkinScreen(parent) {
     imgtafseer->setAutoSize(true);
     imgtafseer->move(0, 0);
     memotafseer = new platform::RichTextBox(pantafseer, "memotafseer");
+    memotafseer->setAccessibleName(LanguageIndex == 1 ? "التفسير" : "Commentary");
     memotafseer->setGeometry(50, 70, 286, 370);
     memotafseer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memotafseer->setBackgroundColor(0xC5F4F2);  // RGB 242, 244, 197
@@ -79,6 +84,7 @@ Tfrm_tafseer::Tfrm_tafseer(QWidget* parent) : SkinScreen(parent) {
 Tfrm_tafseer::~Tfrm_tafseer() = default;
 
 void Tfrm_tafseer::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("tafseer");
     // The sura titles are the Quran reader's.
     Core->TitleFolder = GraphicDir + "quran\\" + std::to_string(LanguageIndex) + "\\sora_name\\";
@@ -165,6 +171,27 @@ bool Tfrm_tafseer::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
         Core->mci1->Pause();
     return true;
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Language of the commentary", "لغة التفسير"},
+        {2, "Next aya", "الآية التالية"},
+        {3, "Previous aya", "الآية السابقة"},
+        {4, "Next sura", "السورة التالية"},
+        {5, "Previous sura", "السورة السابقة"},
+        {6, "Next page", "الصفحة التالية"},
+        {7, "Previous page", "الصفحة السابقة"},
+        {8, "Next part", "الجزء التالي"},
+        {9, "Previous part", "الجزء السابق"},
+        {10, "Choose a commentary", "اختيار التفسير"},
+        {11, "Exit", "خروج"},
+        {12, "Minimise", "تصغير"},
+        {13, "Back to the main menu", "العودة إلى القائمة الرئيسية"},
+    };
+}
+}  // namespace
 
 void Tfrm_tafseer::ButtonClick(int n) {
     switch (n) {

@@ -3,6 +3,10 @@
 #include "quran/unt_tafseer.h"
 #include "shell/globals.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_tafseername> frm_tafseername;
 
 namespace {
@@ -17,6 +21,7 @@ Tfrm_tafseername::Tfrm_tafseername(QWidget* parent) : SkinScreen(parent) {
 }
 
 void Tfrm_tafseername::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("tafseername");
     setGeometry(176, 539, kWidth, 0);
     imgground1->setStretch(false);
@@ -34,6 +39,17 @@ void Tfrm_tafseername::Timer1Timer() {
     setGeometry(x(), y() - (height - this->height()), width(), height);
     if (height >= kFullHeight) Timer1->setEnabled(false);
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "First commentary", "التفسير الأول"},
+        {2, "Second commentary", "التفسير الثاني"},
+        {3, "Third commentary", "التفسير الثالث"},
+    };
+}
+}  // namespace
 
 void Tfrm_tafseername::ButtonClick(int n) {
     if (n < 1 || n > 3) return;

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <optional>
 
+#include "desktop/accessibility_options.h"
 #include "desktop/command_line.h"
 #include "desktop/desktop_layer.h"
 #include "desktop/preferences.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     Tfrmvideo::StartAtMenu = prefs.startAtMenu();
     frm_start = new Tfrm_start();
     auto* layer = new desktop::DesktopLayer(frm_start, prefs);
+    desktop::installAccessibilityOptions(prefs);
     platform::guarded([] { frm_start->FormCreate(); });
     if (const QSize kept = prefs.windowSize(); !kept.isEmpty())
         frm_start->setWindowSize((QSizeF(kept) / frm_start->devicePixelRatioF()).toSize());

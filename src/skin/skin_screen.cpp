@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "shell/globals.h"
+#include "platform/accessible.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "skin/layout_file.h"
@@ -90,8 +91,28 @@ void SkinScreen::BuildButtons(bool visible) {
             Release(ButtonNumber(button->objectName()));
         };
         button->onClick = [this, button] { ButtonClick(ButtonNumber(button->objectName())); };
+        platform::AccessibleFacts facts;
+        facts.name = [this, n] {
+            const QString name = ButtonAccessibleName(n);
+            return name.isEmpty()
+                       ? QString("%1 %2").arg(LanguageIndex == 1 ? "زر" : "Button").arg(n)
+                       : name;
+        };
+        facts.chosen = [this, n] { return ButtonChosen(n); };
+        facts.press = [this, n] { ClickButton(n); };
+        platform::setAccessibleFacts(button, std::move(facts));
         ButtonList[static_cast<size_t>(n - 1)] = button;
     }
+}
+
+QString SkinScreen::ButtonAccessibleName(int n) const {
+    return ButtonAccessibleName(n, LanguageIndex == 1);
+}
+
+QString SkinScreen::ButtonAccessibleName(int n, bool arabic) const {
+    for (const ButtonName& b : ButtonNames)
+        if (b.button == n) return arabic ? b.arabic : b.english;
+    return {};
 }
 
 std::string SkinScreen::LayoutPath() const {
@@ -132,8 +153,11 @@ void SkinScreen::Focus(int n) {
     if (n == FocusedButton) return;
     if (FocusedButton != 0)
         if (ImageButton* old = Button(FocusedButton)) old->loadPicture(UpPicture(FocusedButton));
-    if (ImageButton* b = Button(n)) b->loadPicture(FocusPicture(n));
+    ImageButton* b = Button(n);
+    if (b) b->loadPicture(FocusPicture(n));
     FocusedButton = n;
+    platform::markStrongFocus(b);
+    platform::announceFocus(b);
 }
 
 void SkinScreen::Press(int n) {
@@ -147,6 +171,8 @@ void SkinScreen::Release(int n) {
 
 void SkinScreen::Reset() {
     if (FocusedButton == 0) return;
+    if (QWidget* mark = platform::strongFocusOutline(); mark && mark->parentWidget() == this)
+        platform::markStrongFocus(nullptr);
     if (ImageButton* b = Button(FocusedButton)) b->loadPicture(UpPicture(FocusedButton));
     FocusedButton = 0;
 }
@@ -259,6 +285,7 @@ void SkinScreen::TabReachesButtons() {
 
 void SkinScreen::showEvent(QShowEvent* e) {
     platform::Form::showEvent(e);
+    platform::noteScreenOpened();
     if (!FirstFocus) return;
     // After the caller's own focus call (a modal screen takes the focus itself).
     QPointer<QWidget> first(FirstFocus);

@@ -13,6 +13,13 @@
 /// A picture button; its object name is "image" followed by its number.
 using ImageButton = platform::ImageControl;
 
+/// What a screen reader calls button `button`, in the two interface languages.
+struct ButtonName {
+    int button;
+    QString english;
+    QString arabic;
+};
+
 class SkinScreen : public platform::Form {
     Q_OBJECT
   public:
@@ -72,6 +79,14 @@ class SkinScreen : public platform::Form {
     void EnableButton(int n, bool enabled);
     bool ButtonEnabled(int n) const;
 
+    /// The buttons' names for screen readers, kept by each screen beside
+    /// what its buttons do.
+    std::vector<ButtonName> ButtonNames;
+    /// The name of button n in the interface language (Arabic when the
+    /// language is 1), or in the one asked for; empty when it has none.
+    QString ButtonAccessibleName(int n) const;
+    QString ButtonAccessibleName(int n, bool arabic) const;
+
     std::string ScreenName;
     std::string ButtonFolder;
     platform::ImageControl* imgground1;
@@ -104,4 +119,6 @@ class SkinScreen : public platform::Form {
     virtual void ButtonClick(int n) {}
     /// Whether releasing the mouse on button n shows its focus picture.
     virtual bool ReleaseShowsFocus(int n) { return true; }
+    /// Whether button n is a choice (-1: it is not; 0: not chosen; 1: chosen).
+    virtual int ButtonChosen(int n) const { return -1; }
 };

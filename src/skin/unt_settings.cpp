@@ -3,6 +3,10 @@
 #include "shell/globals.h"
 #include "shell/settings.h"
 
+namespace {
+std::vector<ButtonName> ButtonNameTable();
+}
+
 QPointer<Tfrm_settings> frm_settings;
 
 Tfrm_settings::Tfrm_settings(QWidget* parent) : SkinScreen(parent) {
@@ -15,6 +19,7 @@ Tfrm_settings::Tfrm_settings(QWidget* parent) : SkinScreen(parent) {
 }
 
 void Tfrm_settings::formCreate() {
+    ButtonNames = ButtonNameTable();
     SetSkinFolder("settings");
     PlaceBackground(800, 600);
     FocusedButton = 0;
@@ -27,6 +32,15 @@ void Tfrm_settings::formCreate() {
     Check2->setChecked(SettingLang == 0);
     Check3->setChecked(SettingEnter == 0);
 }
+
+namespace {
+// What a screen reader calls each button, beside what each one does (below).
+std::vector<ButtonName> ButtonNameTable() {
+    return {
+        {1, "Save and close", "حفظ وإغلاق"},
+    };
+}
+}  // namespace
 
 void Tfrm_settings::ButtonClick(int n) {
     if (n != 1) return;
