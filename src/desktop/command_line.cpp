@@ -24,8 +24,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
                 continue;
             }
             (arg == "--import" ? line.importSource : line.importName) = argv[++i];
-        }
-        else if (line.unknown.empty() && arg.rfind("--", 0) == 0)
+        } else if (line.unknown.empty() && arg.rfind("--", 0) == 0)
             line.unknown = arg;
     }
     return line;

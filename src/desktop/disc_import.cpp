@@ -13,6 +13,8 @@
 #include <memory>
 #include <random>
 
+#include "platform/error.h"
+
 namespace desktop {
 
 namespace {
@@ -116,8 +118,7 @@ class ImageSource : public Source {
         archive_read_support_format_iso9660(a.get());
         archive_read_support_format_tar(a.get());  // a disc kept as a tar file
         if (archive_read_open_filename(a.get(), file_.c_str(), kBuffer) != ARCHIVE_OK)
-            return "cannot read the image " + file_.string() + ": " +
-                   archive_error_string(a.get());
+            return "cannot read the image " + file_.string() + ": " + archive_error_string(a.get());
         archive_entry* ae = nullptr;
         for (;;) {
             const int r = archive_read_next_header(a.get(), &ae);
@@ -167,21 +168,19 @@ std::string sizeText(uint64_t bytes) {
 }
 
 // Writes `info` lines into the disc's import note.
-bool writeInfo(const fs::path& folder, const std::string& label, uint64_t bytes,
-               uint64_t missing) {
+bool writeInfo(const fs::path& folder, const std::string& label, uint64_t bytes, uint64_t missing) {
     const std::time_t now = std::time(nullptr);
     char date[32];
     std::strftime(date, sizeof date, "%Y-%m-%d %H:%M", std::gmtime(&now));
     std::ofstream out(folder / kInfoFile);
-    out << "label=" << label << "\ndate=" << date << "\nbytes=" << bytes
-        << "\nmissing=" << missing << "\n";
+    out << "label=" << label << "\ndate=" << date << "\nbytes=" << bytes << "\nmissing=" << missing
+        << "\n";
     return static_cast<bool>(out.flush());
 }
 
 // The checksum of a file as written, or false when it cannot be read back.
 bool fileChecksum(const fs::path& path, std::vector<char>& buf, uint64_t& sum, uint64_t& size) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
-                                                      std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
     if (!f) return false;
     sum = 0;
     size = 0;
@@ -221,10 +220,9 @@ std::string safeDiscName(const std::string& name) {
 
 std::string progressText(const ImportProgress& p, double seconds) {
     char buf[160];
-    int n = std::snprintf(buf, sizeof buf, "%llu/%llu files, %.1f/%.1f MB",
-                          static_cast<unsigned long long>(p.files),
-                          static_cast<unsigned long long>(p.totalFiles), p.bytes / 1e6,
-                          p.totalBytes / 1e6);
+    int n = std::snprintf(
+        buf, sizeof buf, "%llu/%llu files, %.1f/%.1f MB", static_cast<unsigned long long>(p.files),
+        static_cast<unsigned long long>(p.totalFiles), p.bytes / 1e6, p.totalBytes / 1e6);
     if (p.bytes > 0 && seconds > 0 && p.bytes < p.totalBytes) {
         const double left = (p.totalBytes - p.bytes) * seconds / p.bytes;
         const long s = static_cast<long>(left + 0.5);
@@ -265,6 +263,7 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
     // First pass: count, and refuse what may not be written.
     ImportProgress progress;
     std::string refused;
+    bool disc = false;  // holds velk_quran
     const uint64_t limit = src->sizeLimit();
     std::string walkError = src->walk([&](Entry& e) {
         std::string clean;
@@ -274,6 +273,8 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
             refused = "The disc holds " + why + ", \"" + e.path + "\"; nothing was imported.";
             return false;
         }
+        const std::string top = clean.substr(0, clean.find('/'));
+        if (platform::sameText(top, "velk_quran")) disc = true;
         if (e.folder || e.link) return true;
         if (e.size > limit) {
             refused = "The file \"" + e.path + "\" claims " + std::to_string(e.size) +
@@ -287,6 +288,12 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
     });
     if (!walkError.empty() || !refused.empty()) {
         result.error = !refused.empty() ? refused : walkError + "; nothing was imported.";
+        return result;
+    }
+    if (!disc) {
+        result.error = source.string() +
+                       " holds no velk_quran folder: it is not this program's disc; nothing was "
+                       "imported.";
         return result;
     }
 
@@ -305,7 +312,8 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
         result.error = "Cannot make the folder " + discs.string() + ": " + ec.message() + ".";
         return result;
     }
-    const uint64_t free = options.freeSpace ? options.freeSpace(discs) : fs::space(discs, ec).available;
+    const uint64_t free =
+        options.freeSpace ? options.freeSpace(discs) : fs::space(discs, ec).available;
     if (progress.totalBytes + kSpareBytes > free) {
         result.error = "The disc needs " + sizeText(progress.totalBytes + kSpareBytes) +
                        " and only " + sizeText(free) + " are free in " + discs.string() +
@@ -351,8 +359,7 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
         };
         if (!e.hardlink.empty()) {
             std::string linked;
-            if (!badPath(e.hardlink, linked).empty() ||
-                !fs::copy_file(temp / linked, out, fec))
+            if (!badPath(e.hardlink, linked).empty() || !fs::copy_file(temp / linked, out, fec))
                 return missingOrStop("could not be copied from " + e.hardlink);
             ++progress.files;
             return true;
@@ -402,8 +409,7 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
         if (!options.keepGoing) return fail(walkError + "; nothing was imported.");
         result.missing.push_back("(the rest of the image: " + walkError + ")");
     }
-    if (!writeInfo(temp, label.empty() ? name : label, progress.totalBytes,
-                   result.missing.size()))
+    if (!writeInfo(temp, label.empty() ? name : label, progress.totalBytes, result.missing.size()))
         return fail("Cannot write into " + temp.string() + "; nothing was imported.");
     fs::rename(temp, target, ec);
     if (ec) return fail("Cannot rename " + temp.string() + ": " + ec.message() + ".");
@@ -421,7 +427,8 @@ std::vector<ImportedDisc> listImportedDiscs(const fs::path& discs) {
         std::error_code dec;
         bool holds = false;
         for (fs::directory_iterator in(it->path(), dec), e2; !dec && in != e2; in.increment(dec))
-            if (in->is_directory() && strcasecmp(in->path().filename().c_str(), "velk_quran") == 0)
+            if (in->is_directory() &&
+                platform::sameText(in->path().filename().string(), "velk_quran"))
                 holds = true;
         if (!holds) continue;
         ImportedDisc d;

@@ -63,7 +63,8 @@ class ProgressLine {
 fs::path importedDiscsFolder();
 
 /// Copies `source` (a folder or an image file) into `discs`/NAME.
-ImportResult importDisc(const fs::path& source, const fs::path& discs, const ImportOptions& options);
+ImportResult importDisc(const fs::path& source, const fs::path& discs,
+                        const ImportOptions& options);
 
 /// An imported disc as listed on the disc page.
 struct ImportedDisc {

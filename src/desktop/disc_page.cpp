@@ -100,8 +100,7 @@ int importOnTerminal(const CommandLine& line, Preferences& prefs) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const std::string text = progressLine.update(p, seconds);
-        if (!text.empty())
-            std::fprintf(stderr, terminal ? "\r%s\033[K" : "%s\n", text.c_str());
+        if (!text.empty()) std::fprintf(stderr, terminal ? "\r%s\033[K" : "%s\n", text.c_str());
         return !platform::interrupted();
     };
     const ImportResult result = importDisc(line.importSource, discs, options);
@@ -111,12 +110,11 @@ int importOnTerminal(const CommandLine& line, Preferences& prefs) {
         std::fprintf(stderr, "zafirel: %s\n", result.error.c_str());
         return result.cancelled ? 130 : 1;
     }
-    for (const auto& name : result.missing) std::fprintf(stderr, "Not imported: %s\n", name.c_str());
-    std::printf("Imported into %s; it is the program's disc from now on.\n",
-                result.disc.c_str());
+    for (const auto& name : result.missing)
+        std::fprintf(stderr, "Not imported: %s\n", name.c_str());
+    std::printf("Imported into %s; it is the program's disc from now on.\n", result.disc.c_str());
     prefs.setValue(Preferences::kDiscFolder, QString::fromStdString(result.disc.string()));
-    if (!prefs.save())
-        std::fprintf(stderr, "zafirel: %s\n", prefs.problem().toStdString().c_str());
+    if (!prefs.save()) std::fprintf(stderr, "zafirel: %s\n", prefs.problem().toStdString().c_str());
     return 0;
 }
 
@@ -154,10 +152,10 @@ fs::path importWithProgress(QWidget* parent, const fs::path& source, const fs::p
     if (!result.missing.empty()) {
         QStringList names;
         for (const auto& name : result.missing) names << QString::fromStdString(name);
-        platform::ErrorBox::inform(say(Missing)
-                                       .arg(QString::fromStdString(result.disc.string()),
-                                            names.join('\n'))
-                                       .toStdString());
+        platform::ErrorBox::inform(
+            say(Missing)
+                .arg(QString::fromStdString(result.disc.string()), names.join('\n'))
+                .toStdString());
     }
     return result.disc;
 }
@@ -173,8 +171,8 @@ DiscsPage::DiscsPage(fs::path discs) : discs_(std::move(discs)) {
     importButton = new QPushButton(say(ImportDisc));
     auto* menu = new QMenu(importButton);
     menu->addAction(say(FromImage), this, [this] {
-        const QString file = QFileDialog::getOpenFileName(
-            this, say(ImportDisc), {}, "ISO (*.iso *.ISO *.img *.IMG);;* (*)");
+        const QString file = QFileDialog::getOpenFileName(this, say(ImportDisc), {},
+                                                          "ISO (*.iso *.ISO *.img *.IMG);;* (*)");
         if (!file.isEmpty()) importFrom(file.toStdString());
     });
     menu->addAction(say(FromFolder), this, [this] {
@@ -229,9 +227,9 @@ void DiscsPage::refresh() {
     list->clear();
     for (const ImportedDisc& d : listImportedDiscs(discs_)) {
         const QString folder = QString::fromStdString(d.folder.string());
-        auto* item = new QTreeWidgetItem(
-            {QString::fromStdString(d.label), megabytes(d.bytes) + " MB",
-             QString::fromStdString(d.date)});
+        auto* item =
+            new QTreeWidgetItem({QString::fromStdString(d.label), megabytes(d.bytes) + " MB",
+                                 QString::fromStdString(d.date)});
         item->setData(0, Qt::UserRole, folder);
         list->addTopLevelItem(item);
         if (folder == current_) {

@@ -10,7 +10,9 @@ namespace {
 
 volatile std::sig_atomic_t caught = 0;
 
-void onSignal(int) { caught = 1; }
+void onSignal(int) {
+    caught = 1;
+}
 
 }  // namespace
 
@@ -19,13 +21,17 @@ void catchInterrupt() {
     std::signal(SIGTERM, onSignal);
 }
 
-bool interrupted() { return caught != 0; }
+bool interrupted() {
+    return caught != 0;
+}
 
 void releaseInterrupt() {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
 }
 
-bool stderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+bool stderrIsTerminal() {
+    return isatty(STDERR_FILENO) == 1;
+}
 
 }  // namespace platform

@@ -4,18 +4,24 @@
 #include <archive_entry.h>
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "desktop/disc_import.h"
+#include "desktop/disc_page.h"
+#include "desktop/preferences.h"
+#include "platform/guard.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using desktop::ImportOptions;
 using desktop::importDisc;
+using desktop::ImportOptions;
+using desktop::Preferences;
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
@@ -47,10 +53,12 @@ void MakeDisc(const fs::path& root) {
 }
 
 struct TarEntry {
+    TarEntry(std::string p, std::string b, mode_t t = AE_IFREG, int64_t c = -1, std::string l = {})
+        : path(std::move(p)), bytes(std::move(b)), type(t), claimed(c), link(std::move(l)) {}
     std::string path;
     std::string bytes;
-    mode_t type = AE_IFREG;
-    int64_t claimed = -1;  // a size other than the bytes' own
+    mode_t type;
+    int64_t claimed;  // a size other than the bytes' own; -1: theirs
     std::string link;
 };
 
@@ -125,7 +133,7 @@ TEST_F(DiscImport, CopiesAFolderOrAnImageExactlyAndNamesItByLabel) {
         auto image = importDisc(tmp() / "disc.iso", discs(), options);
         ASSERT_TRUE(image.ok) << image.error;
         EXPECT_EQ(image.disc, discs() / "VELK_2003");  // the volume label
-        options.name = "../second";                   // a name never leaves the folder
+        options.name = "../second";                    // a name never leaves the folder
         auto named = importDisc(tmp() / "disc.iso", discs(), options);
         ASSERT_TRUE(named.ok) << named.error;
         EXPECT_EQ(named.disc, discs() / "second");
@@ -148,7 +156,8 @@ TEST_F(DiscImport, ADamagedOrHostileSourceLeavesNothingAndSaysWhy) {
         {{{"velk_quran/a.txt", "a"}, {"../escaped.txt", "x"}}, "climbs out"},
         {{{"velk_quran/a.txt", "a"}, {"velk_quran/../../escaped.txt", "x"}}, "climbs out"},
         {{{"/tmp/escaped.txt", "x"}}, "absolute path"},
-        {{{"velk_quran/big.bin", std::string(1000, 'b'), AE_IFREG, 4ll << 30}}, "claims 4294967296"},
+        {{{"velk_quran/big.bin", std::string(1000, 'b'), AE_IFREG, 4ll << 30}},
+         "claims 4294967296"},
     };
     int n = 0;
     for (const auto& [entries, why] : cases) {
@@ -272,6 +281,47 @@ TEST_F(DiscImport, ListsImportedDiscsNewestFirst) {
     EXPECT_EQ(list[1].label, "OLD DISC");
     EXPECT_EQ(list[1].date, "2020-01-02 03:04");
     EXPECT_EQ(list[1].bytes, 42u);
+}
+
+TEST_F(DiscImport, TheDiscPageListsTheDiscsAndSwitchesBetweenThem) {
+    MakeDisc(tmp() / "first");
+    MakeDisc(tmp() / "second");
+    const auto first = importDisc(tmp() / "first", discs(), {});
+    const auto second = importDisc(tmp() / "second", discs(), {});
+    ASSERT_TRUE(first.ok && second.ok);
+    desktop::Preferences prefs(dir.filePath("zafirel.conf"));
+    const auto folder = [](const fs::path& p) { return QString::fromStdString(p.string()); };
+    prefs.setValue(Preferences::kDiscFolder, folder(first.disc));
+    desktop::DiscsPage page(discs());
+    page.load(prefs);
+    ASSERT_EQ(page.list->topLevelItemCount(), 2);
+    EXPECT_EQ(page.list->currentItem()->data(0, Qt::UserRole).toString(), folder(first.disc));
+    EXPECT_TRUE(page.list->currentItem()->font(0).bold());  // the one in use
+
+    // Untouched, the page leaves the disc folder (the general page's) alone.
+    prefs.setValue(Preferences::kDiscFolder, "/elsewhere");
+    page.store(prefs);
+    EXPECT_EQ(prefs.discFolder(), "/elsewhere");
+    for (int i = 0; i < 2; ++i)
+        if (page.list->topLevelItem(i)->text(0) == "second")
+            page.list->setCurrentItem(page.list->topLevelItem(i));
+    page.use->click();
+    page.store(prefs);
+    EXPECT_EQ(prefs.discFolder(), folder(second.disc));
+
+    // An import from the page: a failure is told and adds nothing; a disc
+    // brought in is listed and becomes the one used.
+    platform::ErrorBox::setRecording(true);
+    platform::ErrorBox::recorded().clear();
+    page.importFrom(tmp() / "no such.iso");
+    ASSERT_EQ(platform::ErrorBox::recorded().size(), 1u);
+    EXPECT_NE(platform::ErrorBox::recorded()[0].find("no such.iso"), std::string::npos);
+    MakeDisc(tmp() / "third");
+    page.importFrom(tmp() / "third");
+    EXPECT_EQ(page.list->topLevelItemCount(), 3);
+    page.store(prefs);
+    EXPECT_EQ(prefs.discFolder(), folder(discs() / "third"));
+    EXPECT_EQ(platform::ErrorBox::recorded().size(), 1u);
 }
 
 }  // namespace
