@@ -223,7 +223,7 @@ std::string progressText(const ImportProgress& p, double seconds) {
     int n = std::snprintf(
         buf, sizeof buf, "%llu/%llu files, %.1f/%.1f MB", static_cast<unsigned long long>(p.files),
         static_cast<unsigned long long>(p.totalFiles), p.bytes / 1e6, p.totalBytes / 1e6);
-    if (p.bytes > 0 && seconds > 0 && p.bytes < p.totalBytes) {
+    if (p.bytes > 0 && seconds >= 1 && p.bytes < p.totalBytes) {
         const double left = (p.totalBytes - p.bytes) * seconds / p.bytes;
         const long s = static_cast<long>(left + 0.5);
         std::snprintf(buf + n, sizeof buf - n, ", %ld:%02ld left", s / 60, s % 60);
@@ -277,6 +277,7 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
         if (platform::sameText(top, "velk_quran")) disc = true;
         if (e.folder || e.link) return true;
         if (e.size > limit) {
+            if (options.keepGoing) return true;  // left out, and listed
             refused = "The file \"" + e.path + "\" claims " + std::to_string(e.size) +
                       " bytes in an image of " + std::to_string(limit) +
                       " bytes: the image is damaged; nothing was imported.";
@@ -357,6 +358,8 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
             result.missing.push_back(clean);
             return true;
         };
+        if (e.size > src->sizeLimit())
+            return missingOrStop("claims more bytes than the image holds");
         if (!e.hardlink.empty()) {
             std::string linked;
             if (!badPath(e.hardlink, linked).empty() || !fs::copy_file(temp / linked, out, fec))

@@ -76,7 +76,7 @@ QString windowProgress(const ImportProgress& p, double seconds) {
                        .arg(p.files)
                        .arg(p.totalFiles)
                        .arg(megabytes(p.bytes), megabytes(p.totalBytes));
-    if (p.bytes > 0 && seconds > 0 && p.bytes < p.totalBytes) {
+    if (p.bytes > 0 && seconds >= 1 && p.bytes < p.totalBytes) {
         const long s = static_cast<long>((p.totalBytes - p.bytes) * seconds / p.bytes + 0.5);
         line += say(Left).arg(QString::asprintf("%ld:%02ld", s / 60, s % 60));
     }

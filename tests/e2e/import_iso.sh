@@ -8,6 +8,7 @@ command -v xorriso >/dev/null || { echo "xorriso is not installed"; exit 77; }
 PROGRAM_DISC=""
 before_start() {
   export XDG_DATA_HOME=$work/data
+  rm -rf "$work/data" # a retried start imports afresh
   xorriso -as mkisofs -quiet -J -R -V ZAFIREL_SAMPLE -o "$work/disc.iso" "$DISC" 2>"$work/xorriso.log" ||
     { cat "$work/xorriso.log"; exit 1; }
   PROGRAM_ARGS="--import $work/disc.iso"
