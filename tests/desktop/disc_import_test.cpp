@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "desktop/command_line.h"
 #include "desktop/disc_import.h"
 #include "desktop/disc_page.h"
 #include "desktop/preferences.h"
@@ -257,6 +258,21 @@ TEST_F(DiscImport, ManyTinyFilesAllArrive) {
     EXPECT_EQ(last.files, 100000u);
     EXPECT_EQ(last.totalFiles, 100000u);
     EXPECT_TRUE(fs::exists(r.disc / "velk_quran/d99/99999"));
+}
+
+TEST(DiscImportCommandLine, TakesTheSourceTheNameAndKeepGoing) {
+    const char* full[] = {"zafirel", "--import", "/media/cdrom",
+                          "--name",  "z 2003",   "--keep-going"};
+    auto line = desktop::parseCommandLine(6, full);
+    EXPECT_EQ(line.importSource, "/media/cdrom");
+    EXPECT_EQ(line.importName, "z 2003");
+    EXPECT_TRUE(line.keepGoing);
+    EXPECT_TRUE(line.unknown.empty());
+    const char* bare[] = {"zafirel", "--import"};  // a value is missing: told, not taken
+    line = desktop::parseCommandLine(2, bare);
+    EXPECT_TRUE(line.importSource.empty());
+    EXPECT_NE(line.unknown.find("--import"), std::string::npos);
+    EXPECT_NE(desktop::usage().find("--import SOURCE"), std::string::npos);
 }
 
 TEST(DiscImportProgress, ALineAtMostEveryHalfSecondWithTheTimeLeft) {
