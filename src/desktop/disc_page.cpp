@@ -129,6 +129,8 @@ fs::path importWithProgress(QWidget* parent, const fs::path& source, const fs::p
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.setAutoReset(false);
+    // Escape rejects the dialog; that is a cancel too, not only a hidden window.
+    QObject::connect(&dialog, &QDialog::rejected, &dialog, &QProgressDialog::cancel);
     QElapsedTimer clock;
     clock.start();
     qint64 shown = -1000;

@@ -4,7 +4,11 @@
 #include <archive_entry.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdlib>
@@ -340,6 +344,21 @@ TEST_F(DiscImport, TheDiscPageListsTheDiscsAndSwitchesBetweenThem) {
     EXPECT_EQ(page.list->topLevelItemCount(), 3);
     page.store(prefs);
     EXPECT_EQ(prefs.discFolder(), folder(discs() / "third"));
+    EXPECT_EQ(platform::ErrorBox::recorded().size(), 1u);
+
+    // Escape in the progress window cancels: nothing is added, nothing told.
+    MakeDisc(tmp() / "fourth");
+    QTimer::singleShot(0, &page, [&page] {
+        if (auto* progress = page.findChild<QProgressDialog*>()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(progress, &escape);
+        }
+    });
+    page.importFrom(tmp() / "fourth");
+    EXPECT_FALSE(fs::exists(discs() / "fourth"));
+    for (const auto& e : fs::directory_iterator(discs()))
+        EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
+    EXPECT_EQ(page.list->topLevelItemCount(), 3);
     EXPECT_EQ(platform::ErrorBox::recorded().size(), 1u);
 }
 
