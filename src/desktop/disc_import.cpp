@@ -332,6 +332,7 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
     }
     std::vector<char> buf(kBuffer), check(kBuffer);
     std::string failure;
+    fs::path lastFolder;
     walkError = src->walk([&](Entry& e) {
         std::string clean;
         if (!badPath(e.path, clean).empty()) {
@@ -348,7 +349,10 @@ ImportResult importDisc(const fs::path& source, const fs::path& discs,
             result.missing.push_back(clean);
             return true;
         }
-        fs::create_directories(out.parent_path(), fec);
+        if (out.parent_path() != lastFolder) {  // files come folder by folder
+            lastFolder = out.parent_path();
+            fs::create_directories(lastFolder, fec);
+        }
         auto missingOrStop = [&](const std::string& why) {
             fs::remove(out, fec);
             if (!options.keepGoing) {
