@@ -1,6 +1,8 @@
 #include "desktop/disc_page.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -36,6 +38,8 @@ enum Say {
     ImportDisc,
     FromImage,
     FromFolder,
+    ImportImage,
+    ImportFolder,
     Importing,
     Progress,
     Left,
@@ -53,6 +57,8 @@ constexpr const char* kSay[][2] = {
     {"Import a disc…", "استيراد قرص…"},
     {"From an ISO image…", "من صورة ISO…"},
     {"From a mounted disc (folder)…", "من قرص موصول (مجلد)…"},
+    {"Import an ISO image…", "استيراد صورة ISO…"},
+    {"Import a mounted disc…", "استيراد قرص موصول…"},
     {"Importing the disc…", "جارٍ استيراد القرص…"},
     {"%1/%2 files, %3/%4 MB", "%1/%2 ملفاً، %3/%4 ميغابايت"},
     {", %1 left", "، بقي %1"},
@@ -129,6 +135,7 @@ fs::path importWithProgress(QWidget* parent, const fs::path& source, const fs::p
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.setAutoReset(false);
+    dialog.setWindowTitle(say(Importing));
     // Escape rejects the dialog; that is a cancel too, not only a hidden window.
     QObject::connect(&dialog, &QDialog::rejected, &dialog, &QProgressDialog::cancel);
     QElapsedTimer clock;
@@ -160,6 +167,34 @@ fs::path importWithProgress(QWidget* parent, const fs::path& source, const fs::p
                 .toStdString());
     }
     return result.disc;
+}
+
+fs::path offerImportWhenNoDisc(const std::string& message) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        platform::ErrorBox::showAndWait(message);  // standard error only
+        return {};
+    }
+    std::fprintf(stderr, "ZAFIREL: %s\n", message.c_str());
+    for (;;) {
+        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                        QString::fromStdString(message), QMessageBox::Ok);
+        QPushButton* image = box.addButton(say(ImportImage), QMessageBox::ActionRole);
+        QPushButton* folder = box.addButton(say(ImportFolder), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        QString source;
+        if (box.clickedButton() == image)
+            source = QFileDialog::getOpenFileName(nullptr, say(ImportDisc), {},
+                                                  "ISO (*.iso *.ISO *.img *.IMG);;* (*)");
+        else if (box.clickedButton() == folder)
+            source = QFileDialog::getExistingDirectory(nullptr, say(ImportDisc));
+        else
+            return {};
+        if (source.isEmpty()) continue;
+        const fs::path disc =
+            importWithProgress(nullptr, source.toStdString(), importedDiscsFolder());
+        if (!disc.empty()) return disc;
+    }
 }
 
 DiscsPage::DiscsPage(fs::path discs) : discs_(std::move(discs)) {

@@ -33,6 +33,12 @@ std::filesystem::path importedDiscBeforeMedia(const std::filesystem::path& discs
 std::filesystem::path importWithProgress(QWidget* parent, const std::filesystem::path& source,
                                          const std::filesystem::path& discs);
 
+/// The box that tells no disc was found (`message`, also on standard error),
+/// with "Import an ISO image…" and "Import a mounted disc…" beside OK. The
+/// imported disc's folder, or empty when the user closed the box (or there is
+/// no display).
+std::filesystem::path offerImportWhenNoDisc(const std::string& message);
+
 /// The disc page: the imported discs (label, size, date), the one used, and
 /// "Import a disc…".
 class DiscsPage : public PreferencesPage {

@@ -92,8 +92,13 @@ int main(int argc, char** argv) {
         std::setlocale(LC_NUMERIC, "C");
     }
     if (!discFound) {
-        platform::ErrorBox::showAndWait(platform::noDiscMessage(disc, programFolder));
-        return 1;
+        // The box offers to bring a disc in; one imported is the disc from now on.
+        const auto imported =
+            desktop::offerImportWhenNoDisc(platform::noDiscMessage(disc, programFolder));
+        if (imported.empty()) return 1;
+        prefs.setValue(desktop::Preferences::kDiscFolder, QString::fromStdString(imported));
+        prefs.save();
+        disc = {imported, platform::DiscSource::Environment};
     }
     platform::randomize(static_cast<uint32_t>(std::time(nullptr)));
 
