@@ -4,7 +4,6 @@
 #include <archive_entry.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
