@@ -5,10 +5,10 @@ set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-  libjpeg62-turbo-dev libmpv-dev
+  libjpeg62-turbo-dev libmpv-dev libarchive-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  ffmpeg xvfb xauth x11-utils xdotool xclip imagemagick sox poppler-utils
+  ffmpeg xvfb xauth x11-utils xdotool xclip imagemagick sox poppler-utils xorriso
   at-spi2-core python3-pyatspi dbus-x11
   fonts-hosny-amiri fonts-kacst fonts-noto-core fonts-dejavu-core
 )

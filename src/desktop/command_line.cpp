@@ -16,7 +16,15 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             line.help = true;
         else if (arg == "--version")
             line.version = true;
-        else if (line.unknown.empty() && arg.rfind("--", 0) == 0)
+        else if (arg == "--keep-going")
+            line.keepGoing = true;
+        else if (arg == "--import" || arg == "--name") {
+            if (i + 1 >= argc) {
+                if (line.unknown.empty()) line.unknown = arg + " (without a value)";
+                continue;
+            }
+            (arg == "--import" ? line.importSource : line.importName) = argv[++i];
+        } else if (line.unknown.empty() && arg.rfind("--", 0) == 0)
             line.unknown = arg;
     }
     return line;
@@ -24,11 +32,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
 
 std::string usage() {
     return "Usage: zafirel [--window | --fullscreen] [--help] [--version]\n"
+           "       zafirel --import SOURCE [--name NAME] [--keep-going]\n"
            "\n"
            "  --window      start in a window (1024x768, or the size it last had)\n"
            "  --fullscreen  start full screen\n"
            "  --help        show this text\n"
            "  --version     show the version\n"
+           "  --import SOURCE  copy a disc (a mounted disc folder or an ISO image) into\n"
+           "                ~/.local/share/zafirel/discs, check every file, and start on it\n"
+           "  --name NAME   the imported disc's name (default: its volume label)\n"
+           "  --keep-going  import what can be read and list the files that cannot\n"
            "\n"
            "Without either, the program starts as it was left (full screen the first time).\n"
            "F11 switches at any time; a right click anywhere opens the program's menu.\n"

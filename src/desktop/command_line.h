@@ -1,4 +1,5 @@
-// The program's command line: --window, --fullscreen, --help, --version.
+// The program's command line: --window, --fullscreen, --help, --version,
+// --import SOURCE [--name NAME] [--keep-going].
 #pragma once
 
 #include <optional>
@@ -11,7 +12,14 @@ struct CommandLine {
     std::optional<bool> windowed;
     bool help = false;
     bool version = false;
-    /// An argument the program does not know; empty when all are known.
+    /// --import: a disc folder or image to bring in before starting.
+    std::string importSource;
+    /// --name: the imported disc's folder name.
+    std::string importName;
+    /// --keep-going: import what can be read and list the rest.
+    bool keepGoing = false;
+    /// An argument the program does not know, or an option without its
+    /// value; empty when all are known.
     std::string unknown;
 };
 

@@ -191,7 +191,11 @@ std::string noDiscMessage(const DiscChoice& choice, const fs::path& programFolde
            "To make a sample disc, which the program finds by itself when ZAFIREL_DISC is not "
            "set:\n"
            "    zafirel-sample-disc " +
-           hostText(userSampleDisc()) + "\n";
+           hostText(userSampleDisc()) +
+           "\n"
+           "To bring a disc in once from an ISO image or a mounted disc, and then run "
+           "without it:\n"
+           "    zafirel --import /path/to/disc.iso\n";
 }
 
 fs::path userDriveFolder() {

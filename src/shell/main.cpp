@@ -9,6 +9,7 @@
 #include "desktop/accessibility_options.h"
 #include "desktop/command_line.h"
 #include "desktop/desktop_layer.h"
+#include "desktop/disc_page.h"
 #include "desktop/preferences.h"
 #include "platform/clock.h"
 #include "platform/display.h"
@@ -40,6 +41,11 @@ int main(int argc, char** argv) {
     desktop::Preferences prefs;
     prefs.load();
 
+    // --import brings a disc in first; it is then the chosen disc.
+    if (!line.importSource.empty()) {
+        if (const int status = desktop::importOnTerminal(line, prefs); status != 0) return status;
+    }
+
     // The disc: ZAFIREL_DISC, the folder chosen in the preferences, the
     // program's folder, a mounted medium, or the sample disc (the one ./run
     // builds beside the build tree's program, or the user's own). Without one
@@ -47,9 +53,17 @@ int main(int argc, char** argv) {
     const platform::fs::path programFolder = platform::programFolder();
     platform::DiscChoice disc = platform::findDiscRoot(
         programFolder, {programFolder.parent_path() / "disc", platform::userSampleDisc()});
+    // Imported discs come before mounted media and the sample discs.
+    if (disc.source == platform::DiscSource::MountedMedium ||
+        disc.source == platform::DiscSource::SampleDisc) {
+        if (const auto imported = desktop::importedDiscBeforeMedia(desktop::importedDiscsFolder());
+            !imported.empty())
+            disc = {imported, platform::DiscSource::MountedMedium};
+    }
     const std::string chosen = prefs.discFolder().toStdString();
     std::string chosenMissing;
-    if (!chosen.empty() && !std::getenv("ZAFIREL_DISC")) {
+    const char* envDisc = std::getenv("ZAFIREL_DISC");
+    if (!chosen.empty() && !(envDisc && *envDisc)) {
         if (platform::holdsDisc(chosen))
             disc = {chosen, platform::DiscSource::Environment};
         else
@@ -61,6 +75,7 @@ int main(int argc, char** argv) {
 
     const char* qpa = std::getenv("QT_QPA_PLATFORM");
     const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || (qpa && *qpa);
+    if (!display && !line.importSource.empty()) return 0;  // imported; nothing to show
     if (!display && discFound) {
         std::fprintf(stderr,
                      "ZAFIREL needs a graphical display, and none is available "
@@ -78,8 +93,13 @@ int main(int argc, char** argv) {
         std::setlocale(LC_NUMERIC, "C");
     }
     if (!discFound) {
-        platform::ErrorBox::showAndWait(platform::noDiscMessage(disc, programFolder));
-        return 1;
+        // The box offers to bring a disc in; one imported is the disc from now on.
+        const auto imported =
+            desktop::offerImportWhenNoDisc(platform::noDiscMessage(disc, programFolder));
+        if (imported.empty()) return 1;
+        prefs.setValue(desktop::Preferences::kDiscFolder, QString::fromStdString(imported));
+        prefs.save();
+        disc = {imported, platform::DiscSource::Environment};
     }
     platform::randomize(static_cast<uint32_t>(std::time(nullptr)));
 
@@ -88,6 +108,7 @@ int main(int argc, char** argv) {
 
     Tfrmvideo::StartAtMenu = prefs.startAtMenu();
     frm_start = new Tfrm_start();
+    desktop::registerPreferencesPage([] { return new desktop::DiscsPage(); });
     auto* layer = new desktop::DesktopLayer(frm_start, prefs);
     desktop::installAccessibilityOptions(prefs);
     platform::guarded([] { frm_start->FormCreate(); });

@@ -49,7 +49,9 @@ start() {
   xdotool mousemove 0 0 # the pointer rests in a corner, off every button
   : >"$work/app.log"
   if [ "$(type -t before_start)" = function ]; then before_start; fi
-  ZAFIREL_DISC=$DISC ZAFIREL_AUDIO=null "$EXE" >"$work/app.log" 2>&1 &
+  # PROGRAM_DISC (may be empty) instead of DISC, and PROGRAM_ARGS, when a script sets them.
+  # shellcheck disable=SC2086
+  ZAFIREL_DISC=${PROGRAM_DISC-$DISC} ZAFIREL_AUDIO=null "$EXE" ${PROGRAM_ARGS:-} >"$work/app.log" 2>&1 &
   app=$!
   for i in $(seq 200); do
     xdotool search --pid "$app" >/dev/null 2>&1 && return 0
