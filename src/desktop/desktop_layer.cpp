@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/key_table.h"
+#include "desktop/prayer_window.h"
 #include "desktop/preferences.h"
 #include "desktop/preferences_dialog.h"
 #include "desktop/texts.h"
@@ -138,6 +139,9 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
             openMenu(focus, focus->mapToGlobal(focus->rect().center()));
             return true;
         }
+        case ProgramAction::PrayerTimes:
+            openPrayerTimes();
+            return true;
         case ProgramAction::None:
             return false;
     }
@@ -164,7 +168,11 @@ QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {
     QAction* keys = menu->addAction(text(Text::Keys) + "\tF1");
     keys->setObjectName("keys");
     connect(keys, &QAction::triggered, this, [this] { openKeys(); });
-    // The prayer times will have their entry here.
+    if (prayer::placeFrom(prefs_)) {
+        QAction* times = menu->addAction(prayerTimesTitle() + "\tF7");
+        times->setObjectName("prayerTimes");
+        connect(times, &QAction::triggered, this, [this] { openPrayerTimes(); });
+    }
     menu->addSeparator();
     QAction* about = menu->addAction(text(Text::About));
     about->setObjectName("about");
@@ -232,6 +240,16 @@ QDialog* DesktopLayer::openAbout() {
     about_->resize(560, 360);
     about_->show();
     return about_;
+}
+
+PrayerTimesWindow* DesktopLayer::openPrayerTimes() {
+    const auto place = prayer::placeFrom(prefs_);
+    if (!place) return nullptr;
+    if (prayerTimes_) prayerTimes_->close();
+    prayerTimes_ = new PrayerTimesWindow(*place, prayer::optionsFrom(prefs_), prayerClock, hub_);
+    prayerTimes_->show();
+    prayerTimes_->activateWindow();
+    return prayerTimes_;
 }
 
 void DesktopLayer::reportPreferencesProblem() {

@@ -14,7 +14,7 @@ class QObject;
 namespace desktop {
 
 /// What a key of the program's own layer does.
-enum class ProgramAction { None, FullScreen, Preferences, Keys, Menu };
+enum class ProgramAction { None, FullScreen, Preferences, Keys, Menu, PrayerTimes };
 
 struct KeyRow {
     std::vector<QKeyCombination> keys;

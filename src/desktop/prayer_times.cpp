@@ -20,12 +20,12 @@ namespace {
 const char* const kEnglish[] = {"Fajr", "Sunrise", "Dhuhr", "Asr", "Maghrib", "Isha"};
 const char* const kArabic[] = {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"};
 
-const char* const kMonthsEnglish[] = {"Muharram", "Safar", "Rabi' al-Awwal", "Rabi' al-Thani",
-                                      "Jumada al-Ula", "Jumada al-Akhirah", "Rajab", "Sha'ban",
-                                      "Ramadan", "Shawwal", "Dhu al-Qa'dah", "Dhu al-Hijjah"};
-const char* const kMonthsArabic[] = {"محرم", "صفر", "ربيع الأول", "ربيع الآخر",
-                                     "جمادى الأولى", "جمادى الآخرة", "رجب", "شعبان",
-                                     "رمضان", "شوال", "ذو القعدة", "ذو الحجة"};
+const char* const kMonthsEnglish[] = {
+    "Muharram", "Safar",   "Rabi' al-Awwal", "Rabi' al-Thani", "Jumada al-Ula", "Jumada al-Akhirah",
+    "Rajab",    "Sha'ban", "Ramadan",        "Shawwal",        "Dhu al-Qa'dah", "Dhu al-Hijjah"};
+const char* const kMonthsArabic[] = {"محرم",         "صفر",          "ربيع الأول", "ربيع الآخر",
+                                     "جمادى الأولى", "جمادى الآخرة", "رجب",        "شعبان",
+                                     "رمضان",        "شوال",         "ذو القعدة",  "ذو الحجة"};
 
 // The library's sun runs on a Julian day that carries its own delta-T (TT
 // minus UT, about 100 s), and its times come out that much early. The
@@ -58,13 +58,18 @@ bool Place::valid() const {
 const std::vector<Choice>& methods() {
     static const std::vector<Choice> list = {
         {5, "Muslim World League", "رابطة العالم الإسلامي"},
-        {1, "Egyptian General Authority of Survey (20°, 18°)", "الهيئة المصرية العامة للمساحة (20°، 18°)"},
-        {8, "Egyptian General Authority of Survey (Egypt, 19.5°, 17.5°)", "الهيئة المصرية العامة للمساحة (مصر، 19.5°، 17.5°)"},
+        {1, "Egyptian General Authority of Survey (20°, 18°)",
+         "الهيئة المصرية العامة للمساحة (20°، 18°)"},
+        {8, "Egyptian General Authority of Survey (Egypt, 19.5°, 17.5°)",
+         "الهيئة المصرية العامة للمساحة (مصر، 19.5°، 17.5°)"},
         {6, "Umm al-Qura, Mecca", "أم القرى، مكة المكرمة"},
-        {9, "Umm al-Qura in Ramadan (Isha 120 minutes)", "أم القرى في رمضان (العشاء بعد 120 دقيقة)"},
+        {9, "Umm al-Qura in Ramadan (Isha 120 minutes)",
+         "أم القرى في رمضان (العشاء بعد 120 دقيقة)"},
         {4, "Islamic Society of North America", "الجمعية الإسلامية لأمريكا الشمالية"},
-        {2, "University of Islamic Sciences, Karachi (Shafi'i)", "جامعة العلوم الإسلامية، كراتشي (شافعي)"},
-        {3, "University of Islamic Sciences, Karachi (Hanafi)", "جامعة العلوم الإسلامية، كراتشي (حنفي)"},
+        {2, "University of Islamic Sciences, Karachi (Shafi'i)",
+         "جامعة العلوم الإسلامية، كراتشي (شافعي)"},
+        {3, "University of Islamic Sciences, Karachi (Hanafi)",
+         "جامعة العلوم الإسلامية، كراتشي (حنفي)"},
         {7, "Fixed Isha interval (Gulf, 90 minutes)", "فاصل ثابت للعشاء (الخليج، 90 دقيقة)"},
         {10, "Moonsighting Committee Worldwide", "لجنة رؤية الهلال العالمية"},
         {11, "Morocco, Ministry of Awqaf", "المغرب، وزارة الأوقاف"},
@@ -82,11 +87,16 @@ const std::vector<Choice>& asrMethods() {
 
 const std::vector<Choice>& highLatitudeRules() {
     static const std::vector<Choice> list = {
-        {5, "Nearest good day, where Fajr or Isha do not exist", "أقرب يوم معتاد، حين لا يوجد الفجر أو العشاء"},
-        {3, "Nearest latitude (48.5°), where Fajr or Isha do not exist", "أقرب خط عرض (48.5°)، حين لا يوجد الفجر أو العشاء"},
-        {7, "A seventh of the night, where Fajr or Isha do not exist", "سُبع الليل، حين لا يوجد الفجر أو العشاء"},
-        {11, "Middle of the night, where Fajr or Isha do not exist", "منتصف الليل، حين لا يوجد الفجر أو العشاء"},
-        {15, "By the angle, where Fajr or Isha do not exist", "بحسب الزاوية، حين لا يوجد الفجر أو العشاء"},
+        {5, "Nearest good day, where Fajr or Isha do not exist",
+         "أقرب يوم معتاد، حين لا يوجد الفجر أو العشاء"},
+        {3, "Nearest latitude (48.5°), where Fajr or Isha do not exist",
+         "أقرب خط عرض (48.5°)، حين لا يوجد الفجر أو العشاء"},
+        {7, "A seventh of the night, where Fajr or Isha do not exist",
+         "سُبع الليل، حين لا يوجد الفجر أو العشاء"},
+        {11, "Middle of the night, where Fajr or Isha do not exist",
+         "منتصف الليل، حين لا يوجد الفجر أو العشاء"},
+        {15, "By the angle, where Fajr or Isha do not exist",
+         "بحسب الزاوية، حين لا يوجد الفجر أو العشاء"},
         {0, "None (no time where the sun gives none)", "لا شيء (لا وقت حيث لا تعطيه الشمس)"},
     };
     return list;
@@ -120,12 +130,14 @@ Day day(const Place& place, const Options& options, QDate date) {
     for (int i = 0; i < kTimes; ++i) {
         const Prayer& p = times[i];
         if (p.hour >= 99 || p.minute >= 99) continue;  // the sun gives no time
-        double local = p.hour * 3600.0 + p.minute * 60 + p.second + delta + options.adjust[i] * 60.0;
+        double local =
+            p.hour * 3600.0 + p.minute * 60 + p.second + delta + options.adjust[i] * 60.0;
         // Isha after midnight (summer in the north) comes as an early hour.
         if (i > Dhuhr && p.hour < 12) local += 86400;
         // Kept to the minute, sunrise rounded down so that it is never late.
         const double minutes = local / 60.0;
-        const qint64 whole = i == Sunrise ? std::llround(std::floor(minutes)) : std::llround(minutes);
+        const qint64 whole =
+            i == Sunrise ? std::llround(std::floor(minutes)) : std::llround(minutes);
         const qint64 seconds = whole * 60 - offset;
         result.at[i] = midnightUtc.addSecs(seconds).toTimeZone(zone);
     }
@@ -176,9 +188,8 @@ constexpr const char* kMethod = "prayer/method";
 constexpr const char* kAsr = "prayer/asr";
 constexpr const char* kHighLatitude = "prayer/high_latitude";
 constexpr const char* kHijriAdjust = "prayer/hijri_adjust";
-const char* const kAdjust[] = {"prayer/adjust_fajr",  "prayer/adjust_sunrise",
-                               "prayer/adjust_dhuhr", "prayer/adjust_asr",
-                               "prayer/adjust_maghrib", "prayer/adjust_isha"};
+const char* const kAdjust[] = {"prayer/adjust_fajr", "prayer/adjust_sunrise", "prayer/adjust_dhuhr",
+                               "prayer/adjust_asr",  "prayer/adjust_maghrib", "prayer/adjust_isha"};
 
 bool known(const std::vector<Choice>& list, int id) {
     for (const Choice& c : list)
@@ -206,7 +217,8 @@ Options optionsFrom(const Preferences& prefs) {
     if (known(asrMethods(), asr)) o.asr = asr;
     const int high = prefs.value(kHighLatitude, o.highLatitude).toInt();
     if (known(highLatitudeRules(), high)) o.highLatitude = high;
-    for (int i = 0; i < kTimes; ++i) o.adjust[i] = std::clamp(prefs.value(kAdjust[i], 0).toInt(), -60, 60);
+    for (int i = 0; i < kTimes; ++i)
+        o.adjust[i] = std::clamp(prefs.value(kAdjust[i], 0).toInt(), -60, 60);
     o.hijriAdjust = std::clamp(prefs.value(kHijriAdjust, 0).toInt(), -2, 2);
     return o;
 }

@@ -35,9 +35,9 @@ struct Place {
 };
 
 struct Options {
-    int method = 5;        ///< the library's method number (Muslim World League)
-    int asr = 1;           ///< 1 Shafi'i, Maliki, Hanbali; 2 Hanafi
-    int highLatitude = 5;  ///< the library's extreme-latitude rule
+    int method = 5;                    ///< the library's method number (Muslim World League)
+    int asr = 1;                       ///< 1 Shafi'i, Maliki, Hanbali; 2 Hanafi
+    int highLatitude = 5;              ///< the library's extreme-latitude rule
     std::array<int, kTimes> adjust{};  ///< minutes added to each time
     int hijriAdjust = 0;               ///< days, -2..+2
 };
@@ -63,7 +63,7 @@ struct Day {
 Day day(const Place& place, const Options& options, QDate date);
 
 struct Next {
-    int time;     ///< Fajr, Dhuhr, Asr, Maghrib or Isha
+    int time;  ///< Fajr, Dhuhr, Asr, Maghrib or Isha
     QDateTime at;
 };
 /// The first of the five prayers after `now` (today's or tomorrow's).

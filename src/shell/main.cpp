@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
 
     Tfrmvideo::StartAtMenu = prefs.startAtMenu();
     frm_start = new Tfrm_start();
+    desktop::registerPreferencesPage([] { return new desktop::PrayerTimesPage(); });
     auto* layer = new desktop::DesktopLayer(frm_start, prefs);
     platform::guarded([] { frm_start->FormCreate(); });
     if (const QSize kept = prefs.windowSize(); !kept.isEmpty())
