@@ -101,6 +101,9 @@ DesktopLayer::DesktopLayer(platform::HubWindow* hub, Preferences& prefs)
     : QObject(hub), hub_(hub), prefs_(prefs) {
     platform::setProgramEventHook(
         [this](QWidget* receiver, QEvent* e) { return handleEvent(receiver, e); });
+    prayerCall = new PrayerCall(
+        prefs_, [this] { return prayerClock ? prayerClock() : QDateTime::currentDateTime(); },
+        this);
     // The window's last size is kept for the next start.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (hub_->fullScreenMode()) return;

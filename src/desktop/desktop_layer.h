@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "desktop/prayer_call.h"
 #include "desktop/prayer_window.h"
 #include "desktop/preferences_dialog.h"
 
@@ -80,6 +81,10 @@ class DesktopLayer : public QObject {
     QPointer<KeysWindow> keys_;
     QPointer<QDialog> about_;
     QPointer<PrayerTimesWindow> prayerTimes_;
+
+  public:
+    /// Plays the call at each prayer time when the user turned it on.
+    PrayerCall* prayerCall;
 };
 
 }  // namespace desktop

@@ -1,5 +1,6 @@
 #include "desktop/prayer_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "desktop/prayer_call.h"
 #include "desktop/preferences.h"
 #include "desktop/texts.h"
 #include "platform/guard.h"
@@ -272,6 +274,15 @@ PrayerTimesPage::PrayerTimesPage() {
     hijriAdjust = new QSpinBox();
     hijriAdjust->setRange(-2, 2);
     form->addRow(say("Hijri date, days added", "التاريخ الهجري، أيام تضاف"), hijriAdjust);
+    callOn = new QCheckBox(say("Play the call at each prayer time while the program runs",
+                               "تشغيل الأذان عند كل وقت صلاة أثناء عمل البرنامج"));
+    call = new QComboBox();
+    for (int n = 1; n <= 7; ++n) call->addItem(say("Call %1", "الأذان %1").arg(n), n);
+    pauseRecitation = new QCheckBox(
+        say("Pause the recitation for the call", "إيقاف التلاوة مؤقتاً من أجل الأذان"));
+    form->addRow(callOn);
+    form->addRow(say("Call", "الأذان"), call);
+    form->addRow(pauseRecitation);
     connect(city, &QComboBox::currentIndexChanged, this, [this] { cityChosen(); });
 }
 
@@ -314,6 +325,9 @@ void PrayerTimesPage::load(const Preferences& prefs) {
     highLatitude->setCurrentIndex(highLatitude->findData(o.highLatitude));
     for (int t = 0; t < prayer::kTimes; ++t) adjust[t]->setValue(o.adjust[t]);
     hijriAdjust->setValue(o.hijriAdjust);
+    callOn->setChecked(prefs.value(PrayerCall::kOn, false).toBool());
+    call->setCurrentIndex(std::max(0, call->findData(prefs.value(PrayerCall::kCall, 1).toInt())));
+    pauseRecitation->setChecked(prefs.value(PrayerCall::kPauseRecitation, false).toBool());
 }
 
 void PrayerTimesPage::store(Preferences& prefs) {
@@ -340,6 +354,9 @@ void PrayerTimesPage::store(Preferences& prefs) {
     for (int t = 0; t < prayer::kTimes; ++t) o.adjust[t] = adjust[t]->value();
     o.hijriAdjust = hijriAdjust->value();
     prayer::store(prefs, place, o);
+    prefs.setValue(PrayerCall::kOn, callOn->isChecked());
+    prefs.setValue(PrayerCall::kCall, call->currentData().toInt());
+    prefs.setValue(PrayerCall::kPauseRecitation, pauseRecitation->isChecked());
 }
 
 }  // namespace desktop

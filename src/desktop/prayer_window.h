@@ -10,6 +10,7 @@
 #include "desktop/preferences_dialog.h"
 #include "desktop/prayer_times.h"
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -75,6 +76,9 @@ class PrayerTimesPage : public PreferencesPage {
     QComboBox* highLatitude;
     QSpinBox* adjust[prayer::kTimes];
     QSpinBox* hijriAdjust;
+    QCheckBox* callOn;
+    QComboBox* call;  ///< the disc's calls 1..7
+    QCheckBox* pauseRecitation;
 
   private:
     void cityChosen();

@@ -26,8 +26,13 @@
 #include "platform/guard.h"
 #include "platform/print.h"
 #include "shell/globals.h"
+#include "devotional/unt_azan.h"
+#include "platform/media.h"
+#include "quran/reader_core.h"
+#include "quran/unt_quran.h"
 #include "shell/unt_start.h"
 #include "support/screen_test.h"
+#include "support/sim_device.h"
 
 namespace {
 
@@ -195,6 +200,67 @@ TEST_F(PrayerWindowTest, ThePreferencesPageKeepsThePlaceAndMethod) {
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_NE(Errors()[0].find("Europe/Atlantis"), std::string::npos);
     Errors().clear();
+}
+
+// Virtual time: the wall clock runs with the program's clock.
+TEST_F(PrayerWindowTest, TheCallPlaysAtItsTimeButNotOverARecitationUnlessChosen) {
+    prayer::store(*prefs, kCairo, egyptian());
+    const QDateTime dhuhr = prayer::day(kCairo, egyptian(), now.date()).at[prayer::Dhuhr];
+    const QDateTime asr = prayer::day(kCairo, egyptian(), now.date()).at[prayer::Asr];
+    QDateTime start = dhuhr.addSecs(-5);
+    const int64_t t0 = clock.now();
+    layer->prayerClock = [&] { return start.addMSecs(clock.now() - t0); };
+    PrayerCall* call = layer->prayerCall;
+
+    Advance(10000);  // off by default: Dhuhr passes in silence
+    EXPECT_EQ(call->played, 0);
+
+    prefs->setValue(PrayerCall::kOn, true);
+    prefs->setValue(PrayerCall::kCall, 3);
+    start = asr.addSecs(-5).addMSecs(t0 - clock.now());
+    Advance(1000);
+    EXPECT_EQ(call->played, 0);
+    Advance(6000);
+    ASSERT_EQ(call->played, 1);
+    auto opened = [](const char* tail) {
+        for (const std::string& line : platform::SimulatedDevice::log())
+            if (line.rfind("open ", 0) == 0 &&
+                QString::fromStdString(line).endsWith(tail, Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(opened("azan/3.wav"));
+    // Then the supplication after it, as the program's setting asks.
+    for (int i = 0; i < 600 && call->player->FileName == Tfrm_azan::CallFile(3); ++i) Advance(1000);
+    EXPECT_EQ(call->player->FileName, Tfrm_azan::SupplicationFile());
+    EXPECT_TRUE(opened("doaa/1.mp3"));
+    EXPECT_EQ(call->played, 1) << "one call per prayer";
+    call->player->Close();
+
+    // Maghrib during a recitation: left out, the recitation goes on.
+    CurrentSura = 2;
+    CurrentAya = 5;
+    OpenQuranSection();
+    Advance(500);
+    ASSERT_NE(frm_quran, nullptr);
+    if (!frm_quran->Core->Playing()) frm_quran->KeyPressed(Qt::Key_Space, Qt::NoModifier);
+    Advance(100);
+    ASSERT_TRUE(frm_quran->Core->Playing());
+    const QDateTime maghrib = prayer::day(kCairo, egyptian(), now.date()).at[prayer::Maghrib];
+    start = maghrib.addSecs(-2).addMSecs(t0 - clock.now());
+    Advance(4000);
+    EXPECT_EQ(call->played, 1);
+    EXPECT_EQ(call->leftOut, 1);
+    EXPECT_TRUE(frm_quran->Core->Playing());
+
+    // Isha, with "pause the recitation for the call" chosen.
+    prefs->setValue(PrayerCall::kPauseRecitation, true);
+    const QDateTime isha = prayer::day(kCairo, egyptian(), now.date()).at[prayer::Isha];
+    start = isha.addSecs(-2).addMSecs(t0 - clock.now());
+    Advance(4000);
+    EXPECT_EQ(call->played, 2);
+    EXPECT_FALSE(frm_quran->Core->Playing());
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
 TEST(PrayerCities, TheZoneTableAndTheCitiesAddedToIt) {
