@@ -126,7 +126,7 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
         return true;
     }
     auto* key = static_cast<QKeyEvent*>(e);
-    switch (programAction(key->keyCombination())) {
+    switch (programAction(key->keyCombination(), platform::topForm())) {
         case ProgramAction::FullScreen:
             toggleFullScreen();
             return true;
@@ -143,8 +143,8 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
             return true;
         }
         case ProgramAction::PrayerTimes:
-            openPrayerTimes();
-            return true;
+            // Without a place the key is the screen's as before.
+            return openPrayerTimes() != nullptr;
         case ProgramAction::None:
             return false;
     }

@@ -52,6 +52,12 @@ const std::vector<KeyRow>& keyTable() {
          "ends the program (the Quran reader keeps its reading position first)",
          "إنهاء البرنامج (يحفظ قارئ القرآن موضع القراءة أولاً)"},
         // The screens' keys.
+        {{K(Qt::Key_P)},
+         {"Tfrm_azan"},
+         false,
+         A::PrayerTimes,
+         "the prayer times (once a place is set)",
+         "مواقيت الصلاة (بعد تحديد المكان)"},
         {{K(Qt::Key_Escape), K(Qt::Key_Return), K(Qt::Key_Space)},
          {"Tfrmvideo"},
          false,
@@ -184,12 +190,18 @@ std::vector<KeyRow> keysFor(const QObject* screen) {
     return rows;
 }
 
-ProgramAction programAction(QKeyCombination key) {
+ProgramAction programAction(QKeyCombination key, const QObject* screen) {
     // Keypad and the like do not count: only Ctrl and Shift matter here.
     const QKeyCombination plain(key.keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier),
                                 key.key());
+    auto forScreen = [screen](const KeyRow& row) {
+        return row.screens.empty() || (screen && std::any_of(row.screens.begin(), row.screens.end(),
+                                                             [screen](const char* name) {
+                                                                 return screen->inherits(name);
+                                                             }));
+    };
     for (const KeyRow& row : keyTable())
-        if (row.action != A::None &&
+        if (row.action != A::None && forScreen(row) &&
             std::find(row.keys.begin(), row.keys.end(), plain) != row.keys.end())
             return row.action;
     return A::None;

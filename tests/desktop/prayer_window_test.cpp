@@ -21,8 +21,10 @@
 #include <memory>
 
 #include "desktop/desktop_layer.h"
+#include "desktop/key_table.h"
 #include "desktop/prayer_window.h"
 #include "desktop/preferences.h"
+#include "platform/forms.h"
 #include "platform/guard.h"
 #include "platform/print.h"
 #include "shell/globals.h"
@@ -67,8 +69,10 @@ class PrayerWindowTest : public ScreenTest {
         ScreenTest::TearDown();
     }
     void Press(int key) {
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != hub.get()) target = hub->area();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(hub->area(), &press);
+        QApplication::sendEvent(target, &press);
         platform::processPendingEvents();
     }
     bool MenuHasPrayerTimes() {
@@ -200,6 +204,27 @@ TEST_F(PrayerWindowTest, ThePreferencesPageKeepsThePlaceAndMethod) {
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_NE(Errors()[0].find("Europe/Atlantis"), std::string::npos);
     Errors().clear();
+}
+
+TEST_F(PrayerWindowTest, PInTheCallToPrayerSectionOpensTheWindowOnceAPlaceIsSet) {
+    OpenCallToPrayerSection();
+    Advance(500);
+    ASSERT_NE(frm_azan, nullptr);
+    ASSERT_NE(platform::topForm(), nullptr);
+    EXPECT_STREQ(platform::topForm()->metaObject()->className(), "Tfrm_azan");
+    Press(Qt::Key_P);
+    EXPECT_EQ(layer->prayerTimesWindow(), nullptr);
+    prayer::store(*prefs, kCairo, egyptian());
+    Press(Qt::Key_P);
+    ASSERT_NE(layer->prayerTimesWindow(), nullptr);
+    layer->prayerTimesWindow()->close();
+    frm_azan->Leave();
+    Advance(500);
+    // Elsewhere P stays the screen's own.
+    EXPECT_EQ(programAction(QKeyCombination(Qt::Key_P), platform::topForm()), ProgramAction::None);
+    EXPECT_EQ(programAction(QKeyCombination(Qt::Key_F7), platform::topForm()),
+              ProgramAction::PrayerTimes);
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
 // Virtual time: the wall clock runs with the program's clock.
