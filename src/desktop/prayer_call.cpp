@@ -4,9 +4,11 @@
 
 #include "desktop/prayer_times.h"
 #include "desktop/preferences.h"
+#include "desktop/texts.h"
 #include "devotional/unt_azan.h"
 #include "platform/clock.h"
 #include "platform/media.h"
+#include "platform/notify.h"
 #include "quran/unt_quran.h"
 #include "quran/unt_tafseer.h"
 #include "shell/globals.h"
@@ -49,6 +51,11 @@ void PrayerCall::check() {
         }
         reader->Pause();
     }
+    const QString name = prayer::timeName(due->time, arabic());
+    platform::notifyDesktop(
+        prayer::timeName(due->time, arabic()),
+        QString::fromUtf8(arabic() ? "حان وقت صلاة %1 (%2)" : "Time for %1 (%2)")
+            .arg(name, due->at.toString("HH:mm")));
     play(std::clamp(prefs_.value(kCall, 1).toInt(), 1, 7));
 }
 
