@@ -236,7 +236,8 @@ QDialog* DesktopLayer::openAbout() {
         new QLabel(text(Text::AboutText)
                        .arg(ZAFIREL_VERSION, qVersion(), path(prefs_.file()),
                             path(QString::fromStdString(platform::userDriveFolder().string())),
-                            path(docs), path(disc)));
+                            path(docs), path(disc)) +
+                   "<p>" + prayerTimesSources().toHtmlEscaped() + "</p>");
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     about_ = infoDialog(text(Text::AboutTitle), label, hub_);

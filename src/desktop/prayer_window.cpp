@@ -86,6 +86,16 @@ QString prayerTimesTitle() {
     return say("Prayer times", "مواقيت الصلاة");
 }
 
+QString prayerTimesSources() {
+    return say(
+        "Prayer times and Hijri dates (Umm al-Qura): the Islamic tools library (libitl). "
+        "Places: the principal cities of the time-zone database (zone1970.tab, tzdata), "
+        "and city-centre coordinates of 26 cities added to them.",
+        "مواقيت الصلاة والتاريخ الهجري (أم القرى): مكتبة الأدوات الإسلامية (libitl). "
+        "الأماكن: المدن الرئيسية في قاعدة بيانات المناطق الزمنية (zone1970.tab، tzdata)، "
+        "وإحداثيات مراكز 26 مدينة أضيفت إليها.");
+}
+
 std::vector<City> citiesOfZoneTable(const QByteArray& text) {
     std::vector<City> list;
     for (const QByteArray& raw : text.split('\n')) {

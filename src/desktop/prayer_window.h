@@ -84,6 +84,8 @@ class PrayerTimesPage : public PreferencesPage {
     void cityChosen();
 };
 
+/// Where the prayer times, the Hijri dates and the place list come from.
+QString prayerTimesSources();
 /// The page's and window's title, in the interface language.
 QString prayerTimesTitle();
 

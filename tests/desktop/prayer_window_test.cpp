@@ -311,6 +311,7 @@ TEST(PrayerCities, TheZoneTableAndTheCitiesAddedToIt) {
         EXPECT_TRUE(QTimeZone(c.zone).isValid()) << c.zone.toStdString();
     }
     EXPECT_TRUE(berlin);
+    EXPECT_EQ(cities()[25].zone, "Asia/Jakarta") << "the count the about window gives";
 }
 
 }  // namespace
