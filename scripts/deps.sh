@@ -5,7 +5,7 @@ set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-  libjpeg62-turbo-dev libmpv-dev libarchive-dev
+  libjpeg62-turbo-dev libmpv-dev libarchive-dev libitl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   ffmpeg xvfb xauth x11-utils xdotool xclip imagemagick sox poppler-utils xorriso

@@ -19,6 +19,7 @@
 
 #include "desktop/key_table.h"
 #include "desktop/listening_page.h"
+#include "desktop/prayer_window.h"
 #include "desktop/preferences.h"
 #include "desktop/preferences_dialog.h"
 #include "desktop/texts.h"
@@ -114,6 +115,9 @@ DesktopLayer::DesktopLayer(platform::HubWindow* hub, Preferences& prefs)
     applyListening(prefs_);
     platform::setProgramEventHook(
         [this](QWidget* receiver, QEvent* e) { return handleEvent(receiver, e); });
+    prayerCall = new PrayerCall(
+        prefs_, [this] { return prayerClock ? prayerClock() : QDateTime::currentDateTime(); },
+        this);
     // The window's last size is kept for the next start.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (hub_->fullScreenMode()) return;
@@ -136,7 +140,7 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
         return true;
     }
     auto* key = static_cast<QKeyEvent*>(e);
-    switch (programAction(key->keyCombination())) {
+    switch (programAction(key->keyCombination(), platform::topForm())) {
         case ProgramAction::FullScreen:
             toggleFullScreen();
             return true;
@@ -159,6 +163,9 @@ bool DesktopLayer::handleEvent(QWidget* receiver, QEvent* e) {
             if (editsText(receiver)) return false;
             changeVolume(programAction(key->keyCombination()));
             return true;
+        case ProgramAction::PrayerTimes:
+            // Without a place the key is the screen's as before.
+            return openPrayerTimes() != nullptr;
         case ProgramAction::None:
             return false;
     }
@@ -202,7 +209,11 @@ QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {
     QAction* keys = menu->addAction(text(Text::Keys) + "\tF1");
     keys->setObjectName("keys");
     connect(keys, &QAction::triggered, this, [this] { openKeys(); });
-    // The prayer times will have their entry here.
+    if (prayer::placeFrom(prefs_)) {
+        QAction* times = menu->addAction(prayerTimesTitle() + "\tF7");
+        times->setObjectName("prayerTimes");
+        connect(times, &QAction::triggered, this, [this] { openPrayerTimes(); });
+    }
     menu->addSeparator();
     QAction* about = menu->addAction(text(Text::About));
     about->setObjectName("about");
@@ -263,13 +274,24 @@ QDialog* DesktopLayer::openAbout() {
         new QLabel(text(Text::AboutText)
                        .arg(ZAFIREL_VERSION, qVersion(), path(prefs_.file()),
                             path(QString::fromStdString(platform::userDriveFolder().string())),
-                            path(docs), path(disc)));
+                            path(docs), path(disc)) +
+                   "<p>" + prayerTimesSources().toHtmlEscaped() + "</p>");
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     about_ = infoDialog(text(Text::AboutTitle), label, hub_);
     about_->resize(560, 360);
     about_->show();
     return about_;
+}
+
+PrayerTimesWindow* DesktopLayer::openPrayerTimes() {
+    const auto place = prayer::placeFrom(prefs_);
+    if (!place) return nullptr;
+    if (prayerTimes_) prayerTimes_->close();
+    prayerTimes_ = new PrayerTimesWindow(*place, prayer::optionsFrom(prefs_), prayerClock, hub_);
+    prayerTimes_->show();
+    prayerTimes_->activateWindow();
+    return prayerTimes_;
 }
 
 void DesktopLayer::reportPreferencesProblem() {

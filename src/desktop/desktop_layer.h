@@ -5,12 +5,16 @@
 // through the forms' event hook.
 #pragma once
 
+#include <QDateTime>
 #include <QDialog>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 #include "desktop/key_table.h"
+#include "desktop/prayer_call.h"
+#include "desktop/prayer_window.h"
 #include "desktop/preferences_dialog.h"
 
 class QContextMenuEvent;
@@ -55,8 +59,14 @@ class DesktopLayer : public QObject {
     PreferencesDialog* openPreferences();
     KeysWindow* openKeys();
     QDialog* openAbout();
+    /// The prayer times window; nullptr while no place is set.
+    PrayerTimesWindow* openPrayerTimes();
+    PrayerTimesWindow* prayerTimesWindow() const { return prayerTimes_; }
     PreferencesDialog* preferencesDialog() const { return preferences_; }
     KeysWindow* keysWindow() const { return keys_; }
+
+    /// The wall clock of the prayer times (empty: the system's).
+    std::function<QDateTime()> prayerClock;
 
     /// Shows the problem of the preferences file, if any (once).
     void reportPreferencesProblem();
@@ -73,6 +83,11 @@ class DesktopLayer : public QObject {
     QPointer<PreferencesDialog> preferences_;
     QPointer<KeysWindow> keys_;
     QPointer<QDialog> about_;
+    QPointer<PrayerTimesWindow> prayerTimes_;
+
+  public:
+    /// Plays the call at each prayer time when the user turned it on.
+    PrayerCall* prayerCall;
 };
 
 }  // namespace desktop

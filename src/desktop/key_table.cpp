@@ -33,6 +33,12 @@ const std::vector<KeyRow>& keyTable() {
          "ملء الشاشة أو نافذة"},
         {{K(Qt::Key_Comma, Ctrl)}, {}, false, A::Preferences, "the preferences", "التفضيلات"},
         {{K(Qt::Key_F1)}, {}, false, A::Keys, "this list of keys", "قائمة المفاتيح هذه"},
+        {{K(Qt::Key_F7)},
+         {},
+         false,
+         A::PrayerTimes,
+         "the prayer times (once a place is set)",
+         "مواقيت الصلاة (بعد تحديد المكان)"},
         {{K(Qt::Key_F10, Shift), K(Qt::Key_Menu)},
          {},
          false,
@@ -54,6 +60,12 @@ const std::vector<KeyRow>& keyTable() {
         {{K(Qt::Key_Minus)}, {}, false, A::VolumeDown, "softer by 10 %", "خفض الصوت 10 %"},
         {{K(Qt::Key_M)}, {}, false, A::Mute, "sound off or on", "كتم الصوت أو إعادته"},
         // The screens' keys.
+        {{K(Qt::Key_P)},
+         {"Tfrm_azan"},
+         false,
+         A::PrayerTimes,
+         "the prayer times (once a place is set)",
+         "مواقيت الصلاة (بعد تحديد المكان)"},
         {{K(Qt::Key_Escape), K(Qt::Key_Return), K(Qt::Key_Space)},
          {"Tfrmvideo"},
          false,
@@ -198,12 +210,18 @@ std::vector<KeyRow> keysFor(const QObject* screen) {
     return rows;
 }
 
-ProgramAction programAction(QKeyCombination key) {
+ProgramAction programAction(QKeyCombination key, const QObject* screen) {
     // Keypad and the like do not count: only Ctrl and Shift matter here.
     const QKeyCombination plain(key.keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier),
                                 key.key());
+    auto forScreen = [screen](const KeyRow& row) {
+        return row.screens.empty() || (screen && std::any_of(row.screens.begin(), row.screens.end(),
+                                                             [screen](const char* name) {
+                                                                 return screen->inherits(name);
+                                                             }));
+    };
     for (const KeyRow& row : keyTable())
-        if (row.action != A::None &&
+        if (row.action != A::None && forScreen(row) &&
             std::find(row.keys.begin(), row.keys.end(), plain) != row.keys.end())
             return row.action;
     return A::None;

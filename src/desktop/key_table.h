@@ -14,7 +14,17 @@ class QObject;
 namespace desktop {
 
 /// What a key of the program's own layer does.
-enum class ProgramAction { None, FullScreen, Preferences, Keys, Menu, VolumeUp, VolumeDown, Mute };
+enum class ProgramAction {
+    None,
+    FullScreen,
+    Preferences,
+    Keys,
+    Menu,
+    VolumeUp,
+    VolumeDown,
+    Mute,
+    PrayerTimes
+};
 
 struct KeyRow {
     std::vector<QKeyCombination> keys;
@@ -37,8 +47,9 @@ const std::vector<KeyRow>& keyTable();
 /// ones, and a row left with no key is dropped.
 std::vector<KeyRow> keysFor(const QObject* screen);
 
-/// The program's action for a key press, or None.
-ProgramAction programAction(QKeyCombination key);
+/// The program's action for a key press on `screen`, or None. Rows for
+/// particular screens count only when `screen` is one of them.
+ProgramAction programAction(QKeyCombination key, const QObject* screen = nullptr);
 
 /// A key as the user reads it ("Ctrl+Q", "Page Down").
 QString keyName(QKeyCombination key);

@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
     Tfrmvideo::StartAtMenu = prefs.startAtMenu();
     frm_start = new Tfrm_start();
     desktop::registerPreferencesPage([] { return new desktop::DiscsPage(); });
+    desktop::registerPreferencesPage([] { return new desktop::PrayerTimesPage(); });
     auto* layer = new desktop::DesktopLayer(frm_start, prefs);
     desktop::installAccessibilityOptions(prefs);
     platform::guarded([] { frm_start->FormCreate(); });

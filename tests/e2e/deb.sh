@@ -18,11 +18,15 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 arch=$(dpkg --print-architecture)
+multiarch=$(gcc -print-multiarch)
 echo "Depends: $depends"
 for exe in "$BUILD/src/zafirel" "$BUILD/tools/sample_disc/sample_disc"; do
   objdump -p "$exe" | awk '/NEEDED/ { print $2 }'
 done | sort -u | while read -r lib; do
-  pkg=$(dpkg -S "*/$lib" 2>/dev/null | sed -n "s/^\([^:,]*\):$arch: .*/\1/p" | head -n1)
+  # In the architecture's library folder; a package that is not Multi-Arch
+  # (libitl0) names no architecture.
+  pkg=$(dpkg -S "*/$multiarch/$lib" 2>/dev/null |
+    sed -n "s/^\([^:,]*\)\(:$arch\)\{0,1\}: .*/\1/p" | head -n1)
   [ -n "$pkg" ] || { echo "no package holds $lib"; exit 1; }
   [[ ", $depends," == *", $pkg "* || ", $depends," == *", $pkg,"* ]] ||
     { echo "no dependency on $pkg (for $lib)"; exit 1; }
