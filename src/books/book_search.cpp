@@ -33,7 +33,15 @@ QString shownText(const platform::RtfDocument& document) {
 }  // namespace
 
 BookSearchWords::BookSearchWords(const QString& word1, const QString& word2, int mode)
-    : bytes1_(bytesOf(word1)), bytes2_(bytesOf(word2)), text1_(word1), text2_(word2), mode_(mode) {}
+    : BookSearchWords(word1, word2, mode, platform::switchesOf(platform::searchOptions())) {}
+
+BookSearchWords::BookSearchWords(const QString& word1, const QString& word2, int mode,
+                                 const platform::MatchSwitches& switches)
+    : bytes1_(bytesOf(word1)), bytes2_(bytesOf(word2)), text1_(word1), text2_(word2), mode_(mode) {
+    if (!switches.any()) return;
+    match1_.emplace(word1, switches);
+    match2_.emplace(word2, switches);
+}
 
 bool BookSearchWords::Combine(bool found1, bool found2) const {
     switch (mode_) {
@@ -54,18 +62,20 @@ bool BookSearchWords::Occurs(std::string_view text, const std::string& word) {
 
 bool BookSearchWords::HitInBytes(std::string_view text) const {
     // The second word is looked for only when it can change the answer.
-    const bool found1 = Occurs(text, bytes1_);
+    const bool found1 = match1_ ? match1_->OccursIn(text) : Occurs(text, bytes1_);
     if (mode_ == kFirstWordOnly || (mode_ == kBothWords && !found1) ||
         (mode_ == kEitherWord && found1))
         return found1;
-    return Combine(found1, Occurs(text, bytes2_));
+    return Combine(found1, match2_ ? match2_->OccursIn(text) : Occurs(text, bytes2_));
 }
 
 bool BookSearchWords::HitInText(const QString& text) const {
-    auto occurs = [&text](const QString& word) {
+    auto occurs = [&text](const QString& word, const std::optional<platform::ArabicMatcher>& m) {
+        if (m) return m->OccursIn(text);
         return !word.isEmpty() && text.contains(word, Qt::CaseSensitive);
     };
-    return Combine(occurs(text1_), mode_ == kFirstWordOnly ? false : occurs(text2_));
+    return Combine(occurs(text1_, match1_),
+                   mode_ == kFirstWordOnly ? false : occurs(text2_, match2_));
 }
 
 std::vector<int> FindTopics(platform::IndexedTextFile& texts, int count,

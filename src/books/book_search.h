@@ -5,11 +5,13 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "books/book_members.h"
+#include "platform/arabic_match.h"
 
 namespace platform {
 class IndexedTextFile;
@@ -22,9 +24,14 @@ enum SearchModes { kFirstWordOnly = 0, kBothWords = 1, kEitherWord = 2 };
 /// 1256 bytes for the Arabic books (a word with a character the code page
 /// cannot hold occurs nowhere), the typed text for the translated book.
 /// Matching is case-sensitive, anywhere in the text; an empty word occurs nowhere.
+/// With any match switch on, both forms go through one Arabic matcher instead.
 class BookSearchWords {
   public:
+    /// The words under the search options in force (platform::searchOptions).
     BookSearchWords(const QString& word1, const QString& word2, int mode);
+    /// The words under the given switches (none on: the exact comparison).
+    BookSearchWords(const QString& word1, const QString& word2, int mode,
+                    const platform::MatchSwitches& switches);
 
     /// Whether a topic whose text is `text` (code page 1256) is a hit.
     bool HitInBytes(std::string_view text) const;
@@ -38,6 +45,8 @@ class BookSearchWords {
     std::string bytes1_, bytes2_;
     QString text1_, text2_;
     int mode_;
+    /// Set when a switch is on.
+    std::optional<platform::ArabicMatcher> match1_, match2_;
 };
 
 /// The topics 1..count whose text in the open topic-text file is a hit, in order.

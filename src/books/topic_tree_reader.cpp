@@ -8,6 +8,7 @@
 
 #include "books/book_files.h"
 #include "books/book_search.h"
+#include "platform/arabic_match.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/forms.h"
@@ -245,6 +246,20 @@ void TopicTreeReader::HighlightSearchWords() {
     // One change of the document for all the marks: it is laid out once.
     QTextCursor edit(document);
     edit.beginEditBlock();
+    // With the Arabic-aware options the marks stand where the matcher found
+    // the words, folded forms and prefixes included.
+    if (const platform::MatchSwitches switches = platform::switchesOf(platform::searchOptions());
+        switches.any()) {
+        const QString text = document->toRawText();
+        for (const QString& word : words)
+            for (const auto& [at, length] : platform::ArabicMatcher(word, switches).FindIn(text)) {
+                QTextCursor found(document);
+                found.setPosition(at);
+                found.setPosition(at + length, QTextCursor::KeepAnchor);
+                found.mergeCharFormat(red);
+            }
+        words.clear();
+    }
     for (QString word : words) {
         // The Arabic books were searched in code page 1256: the word is
         // looked for as that text shows.

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include "platform/arabic_match.h"
 #include "platform/binfile.h"
 #include "platform/codepage.h"
 #include "platform/indexed_text_file.h"
@@ -12,6 +13,24 @@ namespace {
 
 char upperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+/// Every aya of the Quran, in order, whose text `hit` accepts.
+template <typename Hit>
+std::vector<QuranHit> findAyas(platform::IndexedTextFile& text, platform::BinaryFile& ayaCount,
+                               Hit hit) {
+    std::vector<QuranHit> hits;
+    std::string aya;
+    for (int s = 1; s <= kSuraCount; ++s) {
+        const uint64_t first = text.FirstAyaRecord(s);
+        int recordSura = 0;
+        const int count = ReadSuraAyaCount(ayaCount, s, recordSura);
+        for (int a = 1; a <= count; ++a) {
+            aya = text.AyaText(first, a);
+            if (hit(aya)) hits.push_back({s, a});
+        }
+    }
+    return hits;
 }
 
 }  // namespace
@@ -42,20 +61,26 @@ std::vector<QuranHit> FindAyasContaining(const std::string& word) {
 
 std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
                                          platform::BinaryFile& ayaCount, const std::string& word) {
-    std::vector<QuranHit> hits;
-    if (word.empty()) return hits;
-    std::string aya;
-    for (int s = 1; s <= kSuraCount; ++s) {
-        const uint64_t first = text.FirstAyaRecord(s);
-        int recordSura = 0;
-        const int count = ReadSuraAyaCount(ayaCount, s, recordSura);
-        for (int a = 1; a <= count; ++a) {
-            // Trimming the text cannot change whether a trimmed word occurs
-            // in it; only the letters are upper-cased.
-            aya = text.AyaText(first, a);
-            for (char& c : aya) c = upperAscii(c);
-            if (aya.find(word) != std::string::npos) hits.push_back({s, a});
-        }
-    }
-    return hits;
+    if (word.empty()) return {};
+    return findAyas(text, ayaCount, [&word](std::string& aya) {
+        // Trimming the text cannot change whether a trimmed word occurs in
+        // it; only the letters are upper-cased.
+        for (char& c : aya) c = upperAscii(c);
+        return aya.find(word) != std::string::npos;
+    });
+}
+
+std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher) {
+    if (!matcher.valid()) return {};
+    platform::IndexedTextFile text(DataDir + "11");
+    platform::BinaryFile ayaCount(DataDir + "aya_count");
+    return FindAyasMatching(text, ayaCount, matcher);
+}
+
+std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
+                                       platform::BinaryFile& ayaCount,
+                                       const platform::ArabicMatcher& matcher) {
+    if (!matcher.valid()) return {};
+    return findAyas(text, ayaCount,
+                    [&matcher](const std::string& aya) { return matcher.OccursIn(aya); });
 }

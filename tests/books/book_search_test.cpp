@@ -244,3 +244,47 @@ TEST_F(BookSearchTest, TheTranslatedBookFindsATopicThatBeginsWithTheWord) {
         EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
                   Qt::AlignLeft | Qt::AlignAbsolute);
 }
+
+TEST_F(BookSearchTest, ArabicAwareOptionsFindFoldedFormsAndMarkThemWhereTheyStand) {
+    topics[{56, 1}] = Cp1256("قال إبراهيم والكتاب");
+    topics[{56, 2}] = Cp1256("ابراهيمي الكتابة");
+    topics[{57, 3}] = Cp1256("بإبراهيمَ");
+    WriteBook(56);
+    WriteBook(57);
+    struct Restore {
+        ~Restore() { platform::setSearchOptions({}); }
+    } restore;
+    Tfrm_hadiths* s = OpenSearch(OpenHadithSection, frm_hadiths);
+    Tfrm_hadith* reader = frm_hadith;
+    Click(s->Button(3));
+    const QString abraham = QString::fromUtf8("ابراهيم"), book = QString::fromUtf8("كتاب");
+    const struct {
+        platform::SearchOptions options;
+        QString word1, word2;
+        int connector;
+        const char* rows;
+    } cases[] = {
+        {{}, abraham, "", 0, "56/2"},
+        {{}, book, "", 0, "56/1 56/2"},
+        {{true, false, false}, abraham, "", 0, "56/1 56/2 57/3"},
+        {{true, true, false}, abraham, "", 0, "56/1 57/3"},
+        {{false, true, false}, abraham, "", 0, ""},
+        {{true, true, false}, abraham, book, 2, "56/1 57/3"},
+        {{true, true, false}, abraham, book, 1, "56/1"},
+    };
+    for (const auto& c : cases) {
+        platform::setSearchOptions(c.options);
+        Search(s, c.word1, c.word2, c.connector);
+        EXPECT_EQ(Rows(s), c.rows) << c.word1.toStdString() << " " << c.connector;
+    }
+    // The marks stand on the text's own spelling, the prefixes left black.
+    Click(s->Button(7));
+    EXPECT_EQ(reader->CurrentTopic, 1);
+    EXPECT_EQ(RedText(reader->richtext->document()), QString::fromUtf8("إبراهيم|كتاب"));
+
+    // The translated book goes through the same matcher.
+    const platform::MatchSwitches whole{false, false, false, true};
+    EXPECT_TRUE(BookSearchWords("Patienc", "", kFirstWordOnly).HitInText("Patience is"));
+    EXPECT_FALSE(BookSearchWords("Patienc", "", kFirstWordOnly, whole).HitInText("Patience is"));
+    EXPECT_TRUE(BookSearchWords("Patience", "", kFirstWordOnly, whole).HitInText("Patience is"));
+}

@@ -1,0 +1,219 @@
+#include "platform/arabic_match.h"
+
+#include <QChar>
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "platform/codepage.h"
+
+namespace platform {
+
+namespace {
+
+constexpr char16_t kAlef = 0x0627;
+constexpr char16_t kAlefWasla = 0x0671;
+constexpr char16_t kLam = 0x0644;
+constexpr char16_t kWaw = 0x0648;
+constexpr char16_t kFa = 0x0641;
+constexpr char16_t kBa = 0x0628;
+constexpr char16_t kKaf = 0x0643;
+
+SearchOptions& options() {
+    static SearchOptions current;
+    return current;
+}
+
+/// Diacritics (fathatan ... sukun and the marks after them), superscript
+/// alef, the Quranic annotation marks and tatweel.
+bool ignorable(char16_t c) {
+    return (c >= 0x064B && c <= 0x065F) || c == 0x0670 || (c >= 0x06D6 && c <= 0x06DC) ||
+           (c >= 0x06DF && c <= 0x06E4) || c == 0x06E7 || c == 0x06E8 ||
+           (c >= 0x06EA && c <= 0x06ED) || c == 0x0640;
+}
+
+char16_t letterForm(char16_t c) {
+    switch (c) {
+        case 0x0623:  // أ
+        case 0x0625:  // إ
+        case 0x0622:  // آ
+        case kAlefWasla:
+            return kAlef;
+        case 0x0649:  // ى
+        case 0x0626:  // ئ
+            return 0x064A;  // ي
+        case 0x0629:        // ة
+            return 0x0647;  // ه
+        case 0x0624:        // ؤ
+            return kWaw;
+        default:
+            return c;
+    }
+}
+
+/// The character as the switches compare it; 0 when they drop it.
+char16_t fold(char16_t c, const MatchSwitches& s) {
+    if (s.latinCase && c >= u'a' && c <= u'z') return static_cast<char16_t>(c - u'a' + u'A');
+    if (s.diacritics && ignorable(c)) return 0;
+    return s.letterForms ? letterForm(c) : c;
+}
+
+/// Letters, digits and the marks that belong to a word.
+bool wordChar(char16_t c) {
+    if (c < 128) return (c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z');
+    const QChar q(c);
+    return q.isLetterOrNumber() || q.isMark() || c == 0x0640;
+}
+
+bool alef(char16_t c) {
+    return c == kAlef || c == kAlefWasla;
+}
+
+/// و or ف, then one of ب ك ل, ال, بال, كال, لل, or nothing.
+bool attachedPrefix(std::u16string_view p) {
+    if (!p.empty() && (p[0] == kWaw || p[0] == kFa)) p.remove_prefix(1);
+    if (p.empty()) return true;
+    if (p.size() == 1) return p[0] == kBa || p[0] == kKaf || p[0] == kLam;
+    if (p.size() == 3 && (p[0] == kBa || p[0] == kKaf)) p.remove_prefix(1);
+    return p.size() == 2 && ((alef(p[0]) && p[1] == kLam) || (p[0] == kLam && p[1] == kLam));
+}
+
+}  // namespace
+
+SearchOptions searchOptions() {
+    return options();
+}
+
+void setSearchOptions(const SearchOptions& o) {
+    options() = o;
+}
+
+MatchSwitches switchesOf(const SearchOptions& o) {
+    MatchSwitches s;
+    s.letterForms = s.diacritics = s.prefixes = o.arabicAware;
+    s.wholeWord = o.wholeWords;
+    s.daggerAlef = o.daggerAlef;
+    return s;
+}
+
+/// A text as the switches compare it, with the position in the original
+/// text of every character kept.
+struct ArabicMatcher::Folded {
+    std::u16string text;
+    std::vector<int> at;
+};
+
+ArabicMatcher::ArabicMatcher(const QString& word, const MatchSwitches& switches)
+    : switches_(switches) {
+    for (QChar c : word)
+        if (char16_t f = fold(c.unicode(), switches_)) word_.push_back(f);
+    // ل + ال writes لل (للكتاب), and ل + ال + ل writes لل too (لله, لليل).
+    if (switches_.prefixes && word_.size() > 2 && alef(word_[0]) && word_[1] == kLam)
+        lamWord_ = u"\u0644" + word_.substr(word_[2] == kLam ? 2 : 1);
+    // Code page 1256 bytes are compared as the characters they stand for.
+    for (int b = 0; b < 256; ++b)
+        byteTable_[static_cast<size_t>(b)] =
+            fold(byteToUnicode(static_cast<unsigned char>(b)), switches_);
+}
+
+void ArabicMatcher::Fold(const char16_t* text, size_t size, Folded& out) const {
+    out.text.clear();
+    out.at.clear();
+    for (size_t i = 0; i < size; ++i)
+        if (char16_t f = fold(text[i], switches_)) {
+            out.text.push_back(f);
+            out.at.push_back(static_cast<int>(i));
+        }
+}
+
+bool ArabicMatcher::MatchAt(const Folded& folded, size_t at, const std::u16string& pattern,
+                            bool lamForm, size_t& end) const {
+    const std::u16string& t = folded.text;
+    const size_t n = t.size();
+    size_t i = 0, k = at;
+    while (i < pattern.size()) {
+        if (k < n && t[k] == pattern[i]) {
+            ++i, ++k;
+            continue;
+        }
+        // An alef written out between two letters that the typed word leaves
+        // out; never in words of two letters (قل is not قال).
+        if (switches_.daggerAlef && i > 0 && pattern.size() >= 3 && k + 1 < n && alef(t[k]) &&
+            t[k + 1] == pattern[i] && wordChar(t[k - 1]) && !alef(t[k - 1])) {
+            ++k;
+            continue;
+        }
+        return false;
+    }
+    end = k;
+    if (switches_.wholeWord && end < n && wordChar(t[end])) return false;
+    if (!switches_.wholeWord && !lamForm) return true;
+    size_t start = at;
+    while (start > 0 && wordChar(t[start - 1])) --start;
+    const std::u16string_view before(t.data() + start, at - start);
+    if (lamForm)  // only و or ف may stand before the لل
+        return !switches_.wholeWord || before.empty() ||
+               (before.size() == 1 && (before[0] == kWaw || before[0] == kFa));
+    return before.empty() || (switches_.prefixes && attachedPrefix(before));
+}
+
+template <typename Each>
+bool ArabicMatcher::Scan(const Folded& folded, Each each) const {
+    if (word_.empty()) return false;
+    const std::u16string_view t = folded.text;
+    for (const std::u16string* pattern : {&word_, &lamWord_}) {
+        if (pattern->empty()) continue;
+        const bool lamForm = pattern == &lamWord_;
+        size_t from = 0, end = 0;
+        while (from < t.size()) {
+            // With the alef switch a match may be longer than the word: its
+            // first letter starts a candidate.
+            const size_t at =
+                switches_.daggerAlef ? t.find((*pattern)[0], from) : t.find(*pattern, from);
+            if (at == std::u16string_view::npos) break;
+            if (MatchAt(folded, at, *pattern, lamForm, end) && !each(at, end)) return true;
+            from = at + 1;
+        }
+    }
+    return false;
+}
+
+bool ArabicMatcher::OccursIn(std::string_view bytes) const {
+    if (word_.empty()) return false;
+    thread_local Folded folded;
+    folded.text.clear();
+    folded.at.clear();
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (char16_t f = byteTable_[static_cast<unsigned char>(bytes[i])]) {
+            folded.text.push_back(f);
+            folded.at.push_back(static_cast<int>(i));
+        }
+    return Scan(folded, [](size_t, size_t) { return false; });
+}
+
+bool ArabicMatcher::OccursIn(const QString& text) const {
+    if (word_.empty()) return false;
+    thread_local Folded folded;
+    Fold(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()), folded);
+    return Scan(folded, [](size_t, size_t) { return false; });
+}
+
+std::vector<std::pair<int, int>> ArabicMatcher::FindIn(const QString& text) const {
+    std::vector<std::pair<int, int>> found;
+    Folded folded;
+    Fold(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()), folded);
+    const int size = static_cast<int>(text.size());
+    Scan(folded, [&](size_t at, size_t end) {
+        // The marks after the last letter belong to the match.
+        const int last = end < folded.at.size() ? folded.at[end] : size;
+        found.emplace_back(folded.at[at], last - folded.at[at]);
+        return true;
+    });
+    std::sort(found.begin(), found.end());
+    std::vector<std::pair<int, int>> apart;
+    for (const auto& m : found)
+        if (apart.empty() || m.first >= apart.back().first + apart.back().second) apart.push_back(m);
+    return apart;
+}
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+// Arabic-aware word matching for the searches: the same rules over code page
+// 1256 bytes and over Unicode text, each rule a switch of its own. With every
+// switch off a word matches where its characters occur as they are; the
+// searches then keep their plain byte comparison and never come here.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+/// The search options of the program's own preferences. Every option is off
+/// by default, which keeps the searches exact.
+struct SearchOptions {
+    /// Letter forms, diacritics and attached prefixes.
+    bool arabicAware = false;
+    /// A match begins and ends at a word boundary (after the prefixes).
+    bool wholeWords = false;
+    /// A long alef the text writes out may be missing from the typed word.
+    bool daggerAlef = false;
+};
+
+/// The options the search screens read when a search starts.
+SearchOptions searchOptions();
+/// Sets the options: the preferences call it at start and when the user
+/// changes them; tests call it to try the options (and set them back).
+void setSearchOptions(const SearchOptions& options);
+
+/// The preference keys of the options (the preferences file of the program's
+/// own layer); the Quran search names the first in its not-found hint.
+inline constexpr const char* kArabicAwareKey = "search/arabicAware";
+inline constexpr const char* kWholeWordsKey = "search/wholeWords";
+inline constexpr const char* kDaggerAlefKey = "search/daggerAlef";
+
+/// The rules of a match, each on its own.
+struct MatchSwitches {
+    /// أ إ آ ٱ match ا; ى and ئ match ي; ة matches ه; ؤ matches و (ء stays).
+    bool letterForms = false;
+    /// Diacritics, superscript alef, the Quranic marks and tatweel are ignored
+    /// in the text and in the word.
+    bool diacritics = false;
+    /// A word found after و ف ب ك ل and ال (وال بال لل ...) counts as found
+    /// at the start of a word; a word beginning with ال also matches its لل
+    /// form after ل (للكتاب for الكتاب, لله for الله).
+    bool prefixes = false;
+    /// The match begins and ends at a word boundary (after the prefixes).
+    bool wholeWord = false;
+    /// An alef the text has between two letters may be missing from the
+    /// typed word (الرحمان for الرحمن, هاذا for هذا), when the typed word has
+    /// three letters or more.
+    bool daggerAlef = false;
+    /// The letters a-z match A-Z (the Quran search compares them upper-cased).
+    bool latinCase = false;
+
+    bool any() const { return letterForms || diacritics || prefixes || wholeWord || daggerAlef; }
+};
+
+/// The switches the options turn on.
+MatchSwitches switchesOf(const SearchOptions& options);
+
+/// One typed word, prepared once and matched against many texts.
+class ArabicMatcher {
+  public:
+    ArabicMatcher(const QString& word, const MatchSwitches& switches);
+
+    /// False when the word is empty once folded: it is found nowhere.
+    bool valid() const { return !word_.empty(); }
+
+    /// Whether the word occurs in code page 1256 text.
+    bool OccursIn(std::string_view bytes) const;
+    /// Whether the word occurs in Unicode text.
+    bool OccursIn(const QString& text) const;
+    /// Every match in Unicode text, as (start, length) in its UTF-16 units, in
+    /// order and not overlapping; a match covers the prefixes it needed and
+    /// the marks inside it.
+    std::vector<std::pair<int, int>> FindIn(const QString& text) const;
+
+  private:
+    struct Folded;
+    void Fold(const char16_t* text, size_t size, Folded& out) const;
+    template <typename Each>
+    bool Scan(const Folded& text, Each each) const;
+    bool MatchAt(const Folded& text, size_t at, const std::u16string& pattern, bool lamForm,
+                 size_t& end) const;
+
+    MatchSwitches switches_;
+    std::u16string word_;
+    /// The word with its leading ال written لل (empty when it has no ال or
+    /// the prefixes are off).
+    std::u16string lamWord_;
+    /// Each code page 1256 byte as the switches compare it (0: dropped).
+    std::array<char16_t, 256> byteTable_{};
+};
+
+}  // namespace platform
