@@ -39,8 +39,8 @@ char16_t letterForm(char16_t c) {
         case 0x0622:  // آ
         case kAlefWasla:
             return kAlef;
-        case 0x0649:  // ى
-        case 0x0626:  // ئ
+        case 0x0649:        // ى
+        case 0x0626:        // ئ
             return 0x064A;  // ي
         case 0x0629:        // ة
             return 0x0647;  // ه
@@ -212,7 +212,8 @@ std::vector<std::pair<int, int>> ArabicMatcher::FindIn(const QString& text) cons
     std::sort(found.begin(), found.end());
     std::vector<std::pair<int, int>> apart;
     for (const auto& m : found)
-        if (apart.empty() || m.first >= apart.back().first + apart.back().second) apart.push_back(m);
+        if (apart.empty() || m.first >= apart.back().first + apart.back().second)
+            apart.push_back(m);
     return apart;
 }
 

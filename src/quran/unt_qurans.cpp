@@ -145,8 +145,8 @@ void Tfrm_qurans::RunQuranSearch() {
     if (!switches.any()) {
         if (SearchWordOf(Memo1->text(), word)) found = FindAyasContaining(word);
     } else {
-        found = FindAyasMatching(
-            platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), switches));
+        found =
+            FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), switches));
     }
     // Nothing found exactly: how much the Arabic-aware search would find.
     AwareHitCount = 0;
@@ -154,8 +154,8 @@ void Tfrm_qurans::RunQuranSearch() {
         platform::SearchOptions aware = options;
         aware.arabicAware = true;
         AwareHitCount = static_cast<int>(
-            FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()),
-                                                     quranSwitches(aware)))
+            FindAyasMatching(
+                platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), quranSwitches(aware)))
                 .size());
     }
     QuranHitCount = static_cast<int>(found.size());

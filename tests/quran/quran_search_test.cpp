@@ -204,7 +204,8 @@ TEST_F(QuranSearchTest, ArabicAwareOptionsFindTheFoldedFormsAndTheExactSearchHin
     EXPECT_EQ(ResultRows(s->grdresult), "3:1 4:2");
     const QString hint = s->lblresult->text();
     EXPECT_TRUE(hint.startsWith(kNotFound + "<br>")) << hint.toStdString();
-    EXPECT_TRUE(hint.contains(QString::fromUtf8(" 3 آية (search/arabicAware)"))) << hint.toStdString();
+    EXPECT_TRUE(hint.contains(QString::fromUtf8(" 3 آية (search/arabicAware)")))
+        << hint.toStdString();
     EXPECT_EQ(s->lblresult->geometry().bottom(), label.bottom());
     EXPECT_LT(s->lblresult->geometry().top(), label.top());
     EXPECT_GT(s->lblresult->geometry().top(), s->Memo1->geometry().bottom());
