@@ -41,6 +41,46 @@ BookSearchWords::BookSearchWords(const QString& word1, const QString& word2, int
     if (!switches.any()) return;
     match1_.emplace(word1, switches);
     match2_.emplace(word2, switches);
+    if (!switches.daggerAlef) return;
+    plain1_.emplace(match1_->WithoutAlef());
+    plain2_.emplace(match2_->WithoutAlef());
+    written1_.emplace(match1_->WrittenForm());
+    written2_.emplace(match2_->WrittenForm());
+}
+
+namespace {
+
+/// The bits of AlefFinds, word 1 in the low three, word 2 above.
+enum : unsigned { kWithAlef = 1, kPlain = 2, kWritten = 4 };
+
+template <typename Text>
+unsigned findsOf(const Text& text, const platform::ArabicMatcher& with,
+                 const platform::ArabicMatcher& plain, const platform::ArabicMatcher& written) {
+    const bool found = plain.OccursIn(text);
+    return (found ? kPlain | kWithAlef : (with.OccursIn(text) ? kWithAlef : 0u)) |
+           (written.OccursIn(text) ? kWritten : 0u);
+}
+
+}  // namespace
+
+unsigned BookSearchWords::AlefFinds(std::string_view text) const {
+    unsigned finds = findsOf(text, *match1_, *plain1_, *written1_);
+    if (mode_ != kFirstWordOnly) finds |= findsOf(text, *match2_, *plain2_, *written2_) << 3;
+    return finds;
+}
+
+unsigned BookSearchWords::AlefFinds(const QString& text) const {
+    unsigned finds = findsOf(text, *match1_, *plain1_, *written1_);
+    if (mode_ != kFirstWordOnly) finds |= findsOf(text, *match2_, *plain2_, *written2_) << 3;
+    return finds;
+}
+
+bool BookSearchWords::HitAmong(unsigned finds, unsigned book) const {
+    auto found = [&](int shift) {
+        const bool own = (book >> shift) & kWritten;
+        return ((finds >> shift) & (own ? kPlain : kWithAlef)) != 0;
+    };
+    return Combine(found(0), mode_ == kFirstWordOnly ? false : found(3));
 }
 
 bool BookSearchWords::Combine(bool found1, bool found2) const {
@@ -78,8 +118,28 @@ bool BookSearchWords::HitInText(const QString& text) const {
                    mode_ == kFirstWordOnly ? false : occurs(text2_, match2_));
 }
 
+namespace {
+
+/// The hits among the finds of every topic of a book (topic t at t - 1).
+std::vector<int> hitsAmong(const std::vector<unsigned>& finds, const BookSearchWords& words) {
+    unsigned book = 0;
+    for (unsigned f : finds) book |= f;
+    std::vector<int> topics;
+    for (size_t t = 0; t < finds.size(); ++t)
+        if (words.HitAmong(finds[t], book)) topics.push_back(static_cast<int>(t) + 1);
+    return topics;
+}
+
+}  // namespace
+
 std::vector<int> FindTopics(platform::IndexedTextFile& texts, int count,
                             const BookSearchWords& words) {
+    if (words.SkipsAlef()) {
+        std::vector<unsigned> finds;
+        texts.ForEachRecord(
+            count, [&](int, const std::string& text) { finds.push_back(words.AlefFinds(text)); });
+        return hitsAmong(finds, words);
+    }
     std::vector<int> topics;
     texts.ForEachRecord(count, [&](int t, const std::string& text) {
         if (words.HitInBytes(text)) topics.push_back(t);
@@ -95,9 +155,15 @@ std::vector<int> FindBookTopics(int book, const BookSearchWords& words) {
 
 std::vector<int> FindLiveTopics(const BookSearchWords& words) {
     std::vector<int> topics;
-    for (int t = 1; t <= kLiveTopicCount; ++t)
-        if (words.HitInText(shownText(platform::loadRtf(LiveTopicPath(t))))) topics.push_back(t);
-    return topics;
+    std::vector<unsigned> finds;
+    for (int t = 1; t <= kLiveTopicCount; ++t) {
+        const QString text = shownText(platform::loadRtf(LiveTopicPath(t)));
+        if (words.SkipsAlef())
+            finds.push_back(words.AlefFinds(text));
+        else if (words.HitInText(text))
+            topics.push_back(t);
+    }
+    return words.SkipsAlef() ? hitsAmong(finds, words) : topics;
 }
 
 BookSearchState& SearchStateOf(BookMember member) {

@@ -38,6 +38,17 @@ class BookSearchWords {
     /// Whether a topic whose shown text is `text` is a hit.
     bool HitInText(const QString& text) const;
 
+    /// Whether the alef switch is on: then a book is searched through
+    /// AlefFinds and HitAmong, so that a word the book holds as written is
+    /// searched without the switch.
+    bool SkipsAlef() const { return match1_ && match1_->switches().daggerAlef; }
+    /// What a topic's text holds of the words, for HitAmong.
+    unsigned AlefFinds(std::string_view text) const;
+    unsigned AlefFinds(const QString& text) const;
+    /// Whether the topic with `finds` is a hit, `book` being the finds of
+    /// every topic of its book together.
+    bool HitAmong(unsigned finds, unsigned book) const;
+
   private:
     bool Combine(bool found1, bool found2) const;
     static bool Occurs(std::string_view text, const std::string& word);
@@ -45,8 +56,9 @@ class BookSearchWords {
     std::string bytes1_, bytes2_;
     QString text1_, text2_;
     int mode_;
-    /// Set when a switch is on.
-    std::optional<platform::ArabicMatcher> match1_, match2_;
+    /// Set when a switch is on; with the alef switch, the words without it
+    /// and as written too.
+    std::optional<platform::ArabicMatcher> match1_, match2_, plain1_, plain2_, written1_, written2_;
 };
 
 /// The topics 1..count whose text in the open topic-text file is a hit, in order.

@@ -251,13 +251,18 @@ void TopicTreeReader::HighlightSearchWords() {
     if (const platform::MatchSwitches switches = platform::switchesOf(platform::searchOptions());
         switches.any()) {
         const QString text = document->toRawText();
-        for (const QString& word : words)
-            for (const auto& [at, length] : platform::ArabicMatcher(word, switches).FindIn(text)) {
+        for (const QString& word : words) {
+            platform::ArabicMatcher matcher(word, switches);
+            // A word the text holds as written is marked without the alef switch.
+            if (switches.daggerAlef && matcher.WrittenForm().OccursIn(text))
+                matcher = matcher.WithoutAlef();
+            for (const auto& [at, length] : matcher.FindIn(text)) {
                 QTextCursor found(document);
                 found.setPosition(at);
                 found.setPosition(at + length, QTextCursor::KeepAnchor);
                 found.mergeCharFormat(red);
             }
+        }
         words.clear();
     }
     for (QString word : words) {

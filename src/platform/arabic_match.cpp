@@ -116,6 +116,19 @@ ArabicMatcher::ArabicMatcher(const QString& word, const MatchSwitches& switches)
             fold(byteToUnicode(static_cast<unsigned char>(b)), switches_);
 }
 
+ArabicMatcher ArabicMatcher::WithoutAlef() const {
+    MatchSwitches s = switches_;
+    s.daggerAlef = false;
+    return ArabicMatcher(QString::fromStdU16String(word_), s);
+}
+
+ArabicMatcher ArabicMatcher::WrittenForm() const {
+    MatchSwitches s = switches_;
+    s.daggerAlef = false;
+    s.wholeWord = s.prefixes = true;
+    return ArabicMatcher(QString::fromStdU16String(word_), s);
+}
+
 void ArabicMatcher::Fold(const char16_t* text, size_t size, Folded& out) const {
     out.text.clear();
     out.at.clear();

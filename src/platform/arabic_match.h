@@ -51,7 +51,9 @@ struct MatchSwitches {
     bool wholeWord = false;
     /// An alef the text has between two letters may be missing from the
     /// typed word (الرحمان for الرحمن, هاذا for هذا), when the typed word has
-    /// three letters or more.
+    /// three letters or more. A search applies it only to a word that its
+    /// text never holds as written (see WrittenForm), so that a word of the
+    /// text is never merged with another (كتب with كتاب, قلت with قالت).
     bool daggerAlef = false;
     /// The letters a-z match A-Z (the Quran search compares them upper-cased).
     bool latinCase = false;
@@ -69,6 +71,14 @@ class ArabicMatcher {
 
     /// False when the word is empty once folded: it is found nowhere.
     bool valid() const { return !word_.empty(); }
+    const MatchSwitches& switches() const { return switches_; }
+
+    /// The same word without the alef switch.
+    ArabicMatcher WithoutAlef() const;
+    /// The same word as a whole word after the prefixes, without the alef
+    /// switch: where a text holds it so, the word is one of the text's own
+    /// and the alef switch must leave it alone.
+    ArabicMatcher WrittenForm() const;
 
     /// Whether the word occurs in code page 1256 text.
     bool OccursIn(std::string_view bytes) const;

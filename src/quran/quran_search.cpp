@@ -1,6 +1,8 @@
 #include "quran/quran_search.h"
 
 #include <QList>
+#include <algorithm>
+#include <iterator>
 
 #include "platform/arabic_match.h"
 #include "platform/binfile.h"
@@ -15,11 +17,9 @@ char upperAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-/// Every aya of the Quran, in order, whose text `hit` accepts.
-template <typename Hit>
-std::vector<QuranHit> findAyas(platform::IndexedTextFile& text, platform::BinaryFile& ayaCount,
-                               Hit hit) {
-    std::vector<QuranHit> hits;
+/// Gives every aya of the Quran, in order, to each(sura, aya, text).
+template <typename Each>
+void forEachAya(platform::IndexedTextFile& text, platform::BinaryFile& ayaCount, Each each) {
     std::string aya;
     for (int s = 1; s <= kSuraCount; ++s) {
         const uint64_t first = text.FirstAyaRecord(s);
@@ -27,10 +27,9 @@ std::vector<QuranHit> findAyas(platform::IndexedTextFile& text, platform::Binary
         const int count = ReadSuraAyaCount(ayaCount, s, recordSura);
         for (int a = 1; a <= count; ++a) {
             aya = text.AyaText(first, a);
-            if (hit(aya)) hits.push_back({s, a});
+            each(s, a, aya);
         }
     }
-    return hits;
 }
 
 }  // namespace
@@ -61,13 +60,15 @@ std::vector<QuranHit> FindAyasContaining(const std::string& word) {
 
 std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
                                          platform::BinaryFile& ayaCount, const std::string& word) {
-    if (word.empty()) return {};
-    return findAyas(text, ayaCount, [&word](std::string& aya) {
+    std::vector<QuranHit> hits;
+    if (word.empty()) return hits;
+    forEachAya(text, ayaCount, [&](int s, int a, std::string& aya) {
         // Trimming the text cannot change whether a trimmed word occurs in
         // it; only the letters are upper-cased.
         for (char& c : aya) c = upperAscii(c);
-        return aya.find(word) != std::string::npos;
+        if (aya.find(word) != std::string::npos) hits.push_back({s, a});
     });
+    return hits;
 }
 
 std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher) {
@@ -80,7 +81,32 @@ std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher) {
 std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
                                        platform::BinaryFile& ayaCount,
                                        const platform::ArabicMatcher& matcher) {
-    if (!matcher.valid()) return {};
-    return findAyas(text, ayaCount,
-                    [&matcher](const std::string& aya) { return matcher.OccursIn(aya); });
+    std::vector<QuranHit> hits;
+    if (!matcher.valid()) return hits;
+    if (!matcher.switches().daggerAlef) {
+        forEachAya(text, ayaCount, [&](int s, int a, const std::string& aya) {
+            if (matcher.OccursIn(aya)) hits.push_back({s, a});
+        });
+        return hits;
+    }
+    // The written-out alefs count only for a word the text never holds as
+    // written; one reading decides and finds both ways.
+    const platform::ArabicMatcher written = matcher.WrittenForm(), plain = matcher.WithoutAlef();
+    bool own = false;
+    std::vector<QuranHit> plainHits;
+    forEachAya(text, ayaCount, [&](int s, int a, const std::string& aya) {
+        if (!own && written.OccursIn(aya)) own = true;
+        if (plain.OccursIn(aya))
+            plainHits.push_back({s, a});
+        else if (!own && matcher.OccursIn(aya))
+            hits.push_back({s, a});
+    });
+    if (own) return plainHits;
+    // Every aya the plain word is found in is found with the alefs too.
+    std::vector<QuranHit> all;
+    std::merge(plainHits.begin(), plainHits.end(), hits.begin(), hits.end(),
+               std::back_inserter(all), [](const QuranHit& x, const QuranHit& y) {
+                   return x.sura != y.sura ? x.sura < y.sura : x.aya < y.aya;
+               });
+    return all;
 }

@@ -39,7 +39,9 @@ std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
                                          platform::BinaryFile& ayaCount, const std::string& word);
 
 /// Every aya of suras 1..114 in whose text `matcher` finds its word, in Quran
-/// order, read as FindAyasContaining reads (the Arabic-aware search).
+/// order, read as FindAyasContaining reads (the Arabic-aware search). With
+/// the alef switch, a word that some aya holds as written is searched
+/// without it.
 std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher);
 /// The same over open files.
 std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
