@@ -53,12 +53,21 @@ namespace {
 /// The bits of AlefFinds, word 1 in the low three, word 2 above.
 enum : unsigned { kWithAlef = 1, kPlain = 2, kWritten = 4 };
 
-template <typename Text>
-unsigned findsOf(const Text& text, const platform::ArabicMatcher& with,
+unsigned findsOf(const QString& text, const platform::ArabicMatcher& with,
                  const platform::ArabicMatcher& plain, const platform::ArabicMatcher& written) {
     const bool found = plain.OccursIn(text);
     return (found ? kPlain | kWithAlef : (with.OccursIn(text) ? kWithAlef : 0u)) |
            (written.OccursIn(text) ? kWritten : 0u);
+}
+
+/// The same over bytes, folded once for the three.
+unsigned findsOf(std::string_view bytes, const platform::ArabicMatcher& with,
+                 const platform::ArabicMatcher& plain, const platform::ArabicMatcher& written) {
+    thread_local platform::ArabicMatcher::Folded text;
+    with.FoldBytes(bytes, text);
+    const bool found = plain.OccursInFolded(text);
+    return (found ? kPlain | kWithAlef : (with.OccursInFolded(text) ? kWithAlef : 0u)) |
+           (written.OccursInFolded(text) ? kWritten : 0u);
 }
 
 }  // namespace

@@ -96,13 +96,6 @@ MatchSwitches switchesOf(const SearchOptions& o) {
     return s;
 }
 
-/// A text as the switches compare it, with the position in the original
-/// text of every character kept.
-struct ArabicMatcher::Folded {
-    std::u16string text;
-    std::vector<int> at;
-};
-
 ArabicMatcher::ArabicMatcher(const QString& word, const MatchSwitches& switches)
     : switches_(switches) {
     for (QChar c : word)
@@ -191,17 +184,24 @@ bool ArabicMatcher::Scan(const Folded& folded, Each each) const {
     return false;
 }
 
+void ArabicMatcher::FoldBytes(std::string_view bytes, Folded& out) const {
+    out.text.resize(bytes.size());
+    out.at.clear();
+    size_t n = 0;
+    for (char b : bytes)
+        if (char16_t f = byteTable_[static_cast<unsigned char>(b)]) out.text[n++] = f;
+    out.text.resize(n);
+}
+
+bool ArabicMatcher::OccursInFolded(const Folded& text) const {
+    return Scan(text, [](size_t, size_t) { return false; });
+}
+
 bool ArabicMatcher::OccursIn(std::string_view bytes) const {
     if (word_.empty()) return false;
     thread_local Folded folded;
-    folded.text.clear();
-    folded.at.clear();
-    for (size_t i = 0; i < bytes.size(); ++i)
-        if (char16_t f = byteTable_[static_cast<unsigned char>(bytes[i])]) {
-            folded.text.push_back(f);
-            folded.at.push_back(static_cast<int>(i));
-        }
-    return Scan(folded, [](size_t, size_t) { return false; });
+    FoldBytes(bytes, folded);
+    return OccursInFolded(folded);
 }
 
 bool ArabicMatcher::OccursIn(const QString& text) const {

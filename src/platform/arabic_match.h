@@ -89,8 +89,19 @@ class ArabicMatcher {
     /// the marks inside it.
     std::vector<std::pair<int, int>> FindIn(const QString& text) const;
 
+    /// A text as the switches compare it (letter forms, marks and Latin case
+    /// folded), with the position in the original text of every character kept.
+    struct Folded {
+        std::u16string text;
+        std::vector<int> at;
+    };
+    /// Folds code page 1256 text once for several matchers that fold alike
+    /// (a matcher, WithoutAlef and WrittenForm); positions are not kept.
+    void FoldBytes(std::string_view bytes, Folded& out) const;
+    /// Whether the word occurs in a text folded by FoldBytes.
+    bool OccursInFolded(const Folded& text) const;
+
   private:
-    struct Folded;
     void Fold(const char16_t* text, size_t size, Folded& out) const;
     template <typename Each>
     bool Scan(const Folded& text, Each each) const;

@@ -94,11 +94,13 @@ std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
     const platform::ArabicMatcher written = matcher.WrittenForm(), plain = matcher.WithoutAlef();
     bool own = false;
     std::vector<QuranHit> plainHits;
+    platform::ArabicMatcher::Folded folded;
     forEachAya(text, ayaCount, [&](int s, int a, const std::string& aya) {
-        if (!own && written.OccursIn(aya)) own = true;
-        if (plain.OccursIn(aya))
+        matcher.FoldBytes(aya, folded);  // the three fold alike
+        if (!own && written.OccursInFolded(folded)) own = true;
+        if (plain.OccursInFolded(folded))
             plainHits.push_back({s, a});
-        else if (!own && matcher.OccursIn(aya))
+        else if (!own && matcher.OccursInFolded(folded))
             hits.push_back({s, a});
     });
     if (own) return plainHits;

@@ -194,6 +194,7 @@ TEST(ArabicMatch, CountsOverTheQuranTextAgreeWithCountsMadeByHand) {
         {kAware, "الله", 1827},
         {kAware | kWhole, "الليل", 65},
         {kAware, "الرحمن", 0},
+        {kAware | kWhole | kAlef, "الرحمن", 56},  // 8 of them للرحمان
     };
     for (const Count& c : counts) {
         const ArabicMatcher matcher(u(c.word), switches(c.bits));
