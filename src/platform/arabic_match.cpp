@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <type_traits>
 
 #include "platform/codepage.h"
 
@@ -69,12 +70,29 @@ bool alef(char16_t c) {
     return c == kAlef || c == kAlefWasla;
 }
 
+/// The character of a folded text's unit: itself, or a code page 1256 byte's.
+char16_t uni(char16_t c) {
+    return c;
+}
+char16_t uni(char c) {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<size_t>(b)] = byteToUnicode(static_cast<unsigned char>(b));
+        return t;
+    }();
+    return table[static_cast<unsigned char>(c)];
+}
+
 /// و or ف, then one of ب ك ل, ال, بال, كال, لل, or nothing.
-bool attachedPrefix(std::u16string_view p) {
-    if (!p.empty() && (p[0] == kWaw || p[0] == kFa)) p.remove_prefix(1);
+template <typename C>
+bool attachedPrefix(std::basic_string_view<C> text) {
+    std::u16string p;
+    for (C c : text) p.push_back(uni(c));
+    if (!p.empty() && (p[0] == kWaw || p[0] == kFa)) p.erase(0, 1);
     if (p.empty()) return true;
     if (p.size() == 1) return p[0] == kBa || p[0] == kKaf || p[0] == kLam;
-    if (p.size() == 3 && (p[0] == kBa || p[0] == kKaf)) p.remove_prefix(1);
+    if (p.size() == 3 && (p[0] == kBa || p[0] == kKaf)) p.erase(0, 1);
     return p.size() == 2 && ((alef(p[0]) && p[1] == kLam) || (p[0] == kLam && p[1] == kLam));
 }
 
@@ -103,10 +121,16 @@ ArabicMatcher::ArabicMatcher(const QString& word, const MatchSwitches& switches)
     // ل + ال writes لل (للكتاب), and ل + ال + ل writes لل too (لله, لليل).
     if (switches_.prefixes && word_.size() > 2 && alef(word_[0]) && word_[1] == kLam)
         lamWord_ = u"\u0644" + word_.substr(word_[2] == kLam ? 2 : 1);
-    // Code page 1256 bytes are compared as the characters they stand for.
-    for (int b = 0; b < 256; ++b)
+    // Code page 1256 text is folded byte to byte: every folded form is a
+    // letter of the code page. A word it cannot hold is found in no such text.
+    for (int b = 0; b < 256; ++b) {
+        const char16_t f = fold(byteToUnicode(static_cast<unsigned char>(b)), switches_);
         byteTable_[static_cast<size_t>(b)] =
-            fold(byteToUnicode(static_cast<unsigned char>(b)), switches_);
+            f == 0 ? -1 : static_cast<unsigned char>(f < 128 ? f : unicodeToByte(f));
+    }
+    if (!fromUnicodeExactly(QString::fromStdU16String(word_), bytesWord_)) bytesWord_.clear();
+    if (!fromUnicodeExactly(QString::fromStdU16String(lamWord_), bytesLamWord_))
+        bytesLamWord_.clear();
 }
 
 ArabicMatcher ArabicMatcher::WithoutAlef() const {
@@ -132,9 +156,9 @@ void ArabicMatcher::Fold(const char16_t* text, size_t size, Folded& out) const {
         }
 }
 
-bool ArabicMatcher::MatchAt(const Folded& folded, size_t at, const std::u16string& pattern,
-                            bool lamForm, size_t& end) const {
-    const std::u16string& t = folded.text;
+template <typename C>
+bool ArabicMatcher::MatchAt(std::basic_string_view<C> t, size_t at,
+                            std::basic_string_view<C> pattern, bool lamForm, size_t& end) const {
     const size_t n = t.size();
     size_t i = 0, k = at;
     while (i < pattern.size()) {
@@ -144,40 +168,44 @@ bool ArabicMatcher::MatchAt(const Folded& folded, size_t at, const std::u16strin
         }
         // An alef written out between two letters that the typed word leaves
         // out; never in words of two letters (قل is not قال).
-        if (switches_.daggerAlef && i > 0 && pattern.size() >= 3 && k + 1 < n && alef(t[k]) &&
-            t[k + 1] == pattern[i] && wordChar(t[k - 1]) && !alef(t[k - 1])) {
+        if (switches_.daggerAlef && i > 0 && pattern.size() >= 3 && k + 1 < n && alef(uni(t[k])) &&
+            t[k + 1] == pattern[i] && wordChar(uni(t[k - 1])) && !alef(uni(t[k - 1]))) {
             ++k;
             continue;
         }
         return false;
     }
     end = k;
-    if (switches_.wholeWord && end < n && wordChar(t[end])) return false;
+    if (switches_.wholeWord && end < n && wordChar(uni(t[end]))) return false;
     if (!switches_.wholeWord && !lamForm) return true;
     size_t start = at;
-    while (start > 0 && wordChar(t[start - 1])) --start;
-    const std::u16string_view before(t.data() + start, at - start);
+    while (start > 0 && wordChar(uni(t[start - 1]))) --start;
+    const std::basic_string_view<C> before = t.substr(start, at - start);
     if (lamForm)  // only و or ف may stand before the لل
         return !switches_.wholeWord || before.empty() ||
-               (before.size() == 1 && (before[0] == kWaw || before[0] == kFa));
+               (before.size() == 1 && (uni(before[0]) == kWaw || uni(before[0]) == kFa));
     return before.empty() || (switches_.prefixes && attachedPrefix(before));
 }
 
-template <typename Each>
-bool ArabicMatcher::Scan(const Folded& folded, Each each) const {
-    if (word_.empty()) return false;
-    const std::u16string_view t = folded.text;
-    for (const std::u16string* pattern : {&word_, &lamWord_}) {
+template <typename C, typename Each>
+bool ArabicMatcher::Scan(std::basic_string_view<C> t, Each each) const {
+    using Pattern = std::basic_string<C>;
+    const Pattern *word, *lamWord;
+    if constexpr (std::is_same_v<C, char>)
+        word = &bytesWord_, lamWord = &bytesLamWord_;
+    else
+        word = &word_, lamWord = &lamWord_;
+    for (const Pattern* pattern : {word, lamWord}) {
         if (pattern->empty()) continue;
-        const bool lamForm = pattern == &lamWord_;
+        const bool lamForm = pattern == lamWord;
+        const std::basic_string_view<C> p = *pattern;
         size_t from = 0, end = 0;
         while (from < t.size()) {
             // With the alef switch a match may be longer than the word: its
             // first letter starts a candidate.
-            const size_t at =
-                switches_.daggerAlef ? t.find((*pattern)[0], from) : t.find(*pattern, from);
-            if (at == std::u16string_view::npos) break;
-            if (MatchAt(folded, at, *pattern, lamForm, end) && !each(at, end)) return true;
+            const size_t at = switches_.daggerAlef ? t.find(p[0], from) : t.find(p, from);
+            if (at == std::basic_string_view<C>::npos) break;
+            if (MatchAt(t, at, p, lamForm, end) && !each(at, end)) return true;
             from = at + 1;
         }
     }
@@ -185,20 +213,20 @@ bool ArabicMatcher::Scan(const Folded& folded, Each each) const {
 }
 
 void ArabicMatcher::FoldBytes(std::string_view bytes, Folded& out) const {
-    out.text.resize(bytes.size());
-    out.at.clear();
+    out.bytes.resize(bytes.size());
     size_t n = 0;
     for (char b : bytes)
-        if (char16_t f = byteTable_[static_cast<unsigned char>(b)]) out.text[n++] = f;
-    out.text.resize(n);
+        if (const int16_t f = byteTable_[static_cast<unsigned char>(b)]; f >= 0)
+            out.bytes[n++] = static_cast<char>(f);
+    out.bytes.resize(n);
 }
 
 bool ArabicMatcher::OccursInFolded(const Folded& text) const {
-    return Scan(text, [](size_t, size_t) { return false; });
+    return Scan(std::string_view(text.bytes), [](size_t, size_t) { return false; });
 }
 
 bool ArabicMatcher::OccursIn(std::string_view bytes) const {
-    if (word_.empty()) return false;
+    if (bytesWord_.empty()) return false;
     thread_local Folded folded;
     FoldBytes(bytes, folded);
     return OccursInFolded(folded);
@@ -208,7 +236,7 @@ bool ArabicMatcher::OccursIn(const QString& text) const {
     if (word_.empty()) return false;
     thread_local Folded folded;
     Fold(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()), folded);
-    return Scan(folded, [](size_t, size_t) { return false; });
+    return Scan(std::u16string_view(folded.text), [](size_t, size_t) { return false; });
 }
 
 std::vector<std::pair<int, int>> ArabicMatcher::FindIn(const QString& text) const {
@@ -216,7 +244,7 @@ std::vector<std::pair<int, int>> ArabicMatcher::FindIn(const QString& text) cons
     Folded folded;
     Fold(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()), folded);
     const int size = static_cast<int>(text.size());
-    Scan(folded, [&](size_t at, size_t end) {
+    Scan(std::u16string_view(folded.text), [&](size_t at, size_t end) {
         // The marks after the last letter belong to the match.
         const int last = end < folded.at.size() ? folded.at[end] : size;
         found.emplace_back(folded.at[at], last - folded.at[at]);

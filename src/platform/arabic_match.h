@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -94,27 +95,32 @@ class ArabicMatcher {
     struct Folded {
         std::u16string text;
         std::vector<int> at;
+        /// Code page 1256 text folded byte to byte (FoldBytes).
+        std::string bytes;
     };
     /// Folds code page 1256 text once for several matchers that fold alike
-    /// (a matcher, WithoutAlef and WrittenForm); positions are not kept.
+    /// (a matcher, WithoutAlef and WrittenForm).
     void FoldBytes(std::string_view bytes, Folded& out) const;
     /// Whether the word occurs in a text folded by FoldBytes.
     bool OccursInFolded(const Folded& text) const;
 
   private:
     void Fold(const char16_t* text, size_t size, Folded& out) const;
-    template <typename Each>
-    bool Scan(const Folded& text, Each each) const;
-    bool MatchAt(const Folded& text, size_t at, const std::u16string& pattern, bool lamForm,
-                 size_t& end) const;
+    template <typename C, typename Each>
+    bool Scan(std::basic_string_view<C> text, Each each) const;
+    template <typename C>
+    bool MatchAt(std::basic_string_view<C> text, size_t at, std::basic_string_view<C> pattern,
+                 bool lamForm, size_t& end) const;
 
     MatchSwitches switches_;
     std::u16string word_;
     /// The word with its leading ال written لل (empty when it has no ال or
     /// the prefixes are off).
     std::u16string lamWord_;
-    /// Each code page 1256 byte as the switches compare it (0: dropped).
-    std::array<char16_t, 256> byteTable_{};
+    /// The two words in code page 1256 (empty when it cannot hold them).
+    std::string bytesWord_, bytesLamWord_;
+    /// Each code page 1256 byte as the switches compare it (-1: dropped).
+    std::array<int16_t, 256> byteTable_{};
 };
 
 }  // namespace platform
