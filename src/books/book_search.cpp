@@ -66,8 +66,19 @@ unsigned findsOf(std::string_view bytes, const platform::ArabicMatcher& with,
     thread_local platform::ArabicMatcher::Folded text;
     with.FoldBytes(bytes, text);
     const bool found = plain.OccursInFolded(text);
+    // With the prefixes on, the written form is the plain word as a whole
+    // word: the same as the plain word with whole words on, and never found
+    // where the plain word is not.
+    const platform::MatchSwitches& s = with.switches();
+    bool own;
+    if (s.prefixes && s.wholeWord)
+        own = found;
+    else if (s.prefixes && !found)
+        own = false;
+    else
+        own = written.OccursInFolded(text);
     return (found ? kPlain | kWithAlef : (with.OccursInFolded(text) ? kWithAlef : 0u)) |
-           (written.OccursInFolded(text) ? kWritten : 0u);
+           (own ? kWritten : 0u);
 }
 
 }  // namespace

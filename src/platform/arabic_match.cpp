@@ -3,6 +3,8 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <type_traits>
 
@@ -82,6 +84,28 @@ char16_t uni(char c) {
         return t;
     }();
     return table[static_cast<unsigned char>(c)];
+}
+
+/// The first place at or after `from` where `p` (not empty) starts in `t`.
+size_t findIn(std::u16string_view t, std::u16string_view p, size_t from) {
+    return t.find(p, from);
+}
+size_t findIn(std::string_view t, std::string_view p, size_t from) {
+    if (from >= t.size()) return std::string_view::npos;
+    if (p.size() >= 3) {  // long enough for skips
+        const auto at = std::search(t.begin() + static_cast<std::ptrdiff_t>(from), t.end(),
+                                    std::boyer_moore_horspool_searcher(p.begin(), p.end()));
+        return at == t.end() ? std::string_view::npos : static_cast<size_t>(at - t.begin());
+    }
+    // memchr finds the candidates far faster than a loop over the bytes.
+    while (from + p.size() <= t.size()) {
+        const void* hit = std::memchr(t.data() + from, p[0], t.size() - from - p.size() + 1);
+        if (!hit) break;
+        const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - t.data());
+        if (std::memcmp(t.data() + at + 1, p.data() + 1, p.size() - 1) == 0) return at;
+        from = at + 1;
+    }
+    return std::string_view::npos;
 }
 
 /// و or ف, then one of ب ك ل, ال, بال, كال, لل, or nothing.
@@ -203,7 +227,7 @@ bool ArabicMatcher::Scan(std::basic_string_view<C> t, Each each) const {
         while (from < t.size()) {
             // With the alef switch a match may be longer than the word: its
             // first letter starts a candidate.
-            const size_t at = switches_.daggerAlef ? t.find(p[0], from) : t.find(p, from);
+            const size_t at = findIn(t, switches_.daggerAlef ? p.substr(0, 1) : p, from);
             if (at == std::basic_string_view<C>::npos) break;
             if (MatchAt(t, at, p, lamForm, end) && !each(at, end)) return true;
             from = at + 1;
