@@ -60,12 +60,14 @@ unsigned findsOf(const QString& text, const platform::ArabicMatcher& with,
            (written.OccursIn(text) ? kWritten : 0u);
 }
 
-/// The same over bytes, folded once for the three.
+/// The same over bytes, folded once: the word with and without the alefs
+/// in one pass.
 unsigned findsOf(std::string_view bytes, const platform::ArabicMatcher& with,
-                 const platform::ArabicMatcher& plain, const platform::ArabicMatcher& written) {
+                 const platform::ArabicMatcher& /*plain*/, const platform::ArabicMatcher& written) {
     thread_local platform::ArabicMatcher::Folded text;
     with.FoldBytes(bytes, text);
-    const bool found = plain.OccursInFolded(text);
+    const unsigned finds = with.AlefFindsInFolded(text);
+    const bool found = finds & platform::ArabicMatcher::kFoundAsTyped;
     // With the prefixes on, the written form is the plain word as a whole
     // word: the same as the plain word with whole words on, and never found
     // where the plain word is not.
@@ -77,7 +79,8 @@ unsigned findsOf(std::string_view bytes, const platform::ArabicMatcher& with,
         own = false;
     else
         own = written.OccursInFolded(text);
-    return (found ? kPlain | kWithAlef : (with.OccursInFolded(text) ? kWithAlef : 0u)) |
+    return (found ? kPlain : 0u) |
+           (finds & platform::ArabicMatcher::kFoundWithAlef ? kWithAlef : 0u) |
            (own ? kWritten : 0u);
 }
 

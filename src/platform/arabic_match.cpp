@@ -182,7 +182,8 @@ void ArabicMatcher::Fold(const char16_t* text, size_t size, Folded& out) const {
 
 template <typename C>
 bool ArabicMatcher::MatchAt(std::basic_string_view<C> t, size_t at,
-                            std::basic_string_view<C> pattern, bool lamForm, size_t& end) const {
+                            std::basic_string_view<C> pattern, bool lamForm, size_t& end,
+                            size_t* skipped) const {
     const size_t n = t.size();
     size_t i = 0, k = at;
     while (i < pattern.size()) {
@@ -195,6 +196,7 @@ bool ArabicMatcher::MatchAt(std::basic_string_view<C> t, size_t at,
         if (switches_.daggerAlef && i > 0 && pattern.size() >= 3 && k + 1 < n && alef(uni(t[k])) &&
             t[k + 1] == pattern[i] && wordChar(uni(t[k - 1])) && !alef(uni(t[k - 1]))) {
             ++k;
+            if (skipped) ++*skipped;
             continue;
         }
         return false;
@@ -243,6 +245,25 @@ void ArabicMatcher::FoldBytes(std::string_view bytes, Folded& out) const {
         if (const int16_t f = byteTable_[static_cast<unsigned char>(b)]; f >= 0)
             out.bytes[n++] = static_cast<char>(f);
     out.bytes.resize(n);
+}
+
+unsigned ArabicMatcher::AlefFindsInFolded(const Folded& text) const {
+    const std::string_view t = text.bytes;
+    unsigned finds = 0;
+    for (const std::string* pattern : {&bytesWord_, &bytesLamWord_}) {
+        if (pattern->empty()) continue;
+        const std::string_view p = *pattern;
+        size_t from = 0, end = 0;
+        while (finds != (kFoundWithAlef | kFoundAsTyped) && from < t.size()) {
+            const size_t at = findIn(t, p.substr(0, 1), from);
+            if (at == std::string_view::npos) break;
+            size_t skipped = 0;
+            if (MatchAt(t, at, p, pattern == &bytesLamWord_, end, &skipped))
+                finds |= kFoundWithAlef | (skipped == 0 ? kFoundAsTyped : 0u);
+            from = at + 1;
+        }
+    }
+    return finds;
 }
 
 bool ArabicMatcher::OccursInFolded(const Folded& text) const {

@@ -103,6 +103,11 @@ class ArabicMatcher {
     void FoldBytes(std::string_view bytes, Folded& out) const;
     /// Whether the word occurs in a text folded by FoldBytes.
     bool OccursInFolded(const Folded& text) const;
+    /// With the alef switch, in one pass over a text folded by FoldBytes:
+    /// whether the word occurs at all, and whether it occurs as typed (as
+    /// WithoutAlef finds it).
+    enum : unsigned { kFoundWithAlef = 1, kFoundAsTyped = 2 };
+    unsigned AlefFindsInFolded(const Folded& text) const;
 
   private:
     void Fold(const char16_t* text, size_t size, Folded& out) const;
@@ -110,7 +115,7 @@ class ArabicMatcher {
     bool Scan(std::basic_string_view<C> text, Each each) const;
     template <typename C>
     bool MatchAt(std::basic_string_view<C> text, size_t at, std::basic_string_view<C> pattern,
-                 bool lamForm, size_t& end) const;
+                 bool lamForm, size_t& end, size_t* skipped = nullptr) const;
 
     MatchSwitches switches_;
     std::u16string word_;

@@ -91,16 +91,21 @@ std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
     }
     // The written-out alefs count only for a word the text never holds as
     // written; one reading decides and finds both ways.
-    const platform::ArabicMatcher written = matcher.WrittenForm(), plain = matcher.WithoutAlef();
+    const platform::ArabicMatcher written = matcher.WrittenForm();
     bool own = false;
     std::vector<QuranHit> plainHits;
     platform::ArabicMatcher::Folded folded;
+    // With whole words and the prefixes on, the written form is the plain word.
+    const platform::MatchSwitches& on = matcher.switches();
+    const bool writtenIsPlain = on.wholeWord && on.prefixes;
     forEachAya(text, ayaCount, [&](int s, int a, const std::string& aya) {
-        matcher.FoldBytes(aya, folded);  // the three fold alike
-        if (!own && written.OccursInFolded(folded)) own = true;
-        if (plain.OccursInFolded(folded))
+        matcher.FoldBytes(aya, folded);  // the matchers fold alike
+        const unsigned finds = matcher.AlefFindsInFolded(folded);
+        const bool asTyped = finds & platform::ArabicMatcher::kFoundAsTyped;
+        if (!own && (writtenIsPlain ? asTyped : written.OccursInFolded(folded))) own = true;
+        if (asTyped)
             plainHits.push_back({s, a});
-        else if (!own && matcher.OccursInFolded(folded))
+        else if (!own && (finds & platform::ArabicMatcher::kFoundWithAlef))
             hits.push_back({s, a});
     });
     if (own) return plainHits;
