@@ -195,11 +195,37 @@ TEST(ArabicMatch, CountsOverTheQuranTextAgreeWithCountsMadeByHand) {
         {kAware | kWhole, "الليل", 65},
         {kAware, "الرحمن", 0},
         {kAware | kWhole | kAlef, "الرحمن", 56},  // 8 of them للرحمان
+        {kAware | kWhole | kAlef, "هذا", 204},
+        {kAware | kWhole | kAlef, "ذلك", 412},
+        {kAware | kWhole | kAlef, "قل", 307},  // never قال
+        {kAware | kWhole, "قل", 307},
     };
     for (const Count& c : counts) {
         const ArabicMatcher matcher(u(c.word), switches(c.bits));
         int n = 0;
         for (const std::string& aya : ayas) n += matcher.OccursIn(aya);
         EXPECT_EQ(n, c.ayas) << c.bits << " " << c.word;
+    }
+}
+
+TEST(ArabicMatch, OnePassTellsAWordFoundAsTypedFromOneFoundOnlyWithItsAlefs) {
+    const ArabicMatcher matcher(u("هذا"), switches(kAware | kWhole | kAlef));
+    const struct {
+        const char* text;
+        unsigned finds;
+    } cases[] = {
+        {"هاذا", ArabicMatcher::kFoundWithAlef},
+        {"وهذا هاذا", ArabicMatcher::kFoundWithAlef | ArabicMatcher::kFoundAsTyped},
+        {"هاذا وهذا", ArabicMatcher::kFoundWithAlef | ArabicMatcher::kFoundAsTyped},
+        {"هاذان", 0},
+    };
+    ArabicMatcher::Folded folded;
+    for (const auto& c : cases) {
+        matcher.FoldBytes(platform::fromUnicode(u(c.text)), folded);
+        EXPECT_EQ(matcher.AlefFindsInFolded(folded), c.finds) << c.text;
+        EXPECT_EQ(matcher.OccursInFolded(folded), c.finds != 0) << c.text;
+        EXPECT_EQ(matcher.WithoutAlef().OccursInFolded(folded),
+                  (c.finds & ArabicMatcher::kFoundAsTyped) != 0)
+            << c.text;
     }
 }
