@@ -171,8 +171,8 @@ void Tfrm_qurans::ShowQuranResults() {
         if (AwareHitCount > 0) {
             // A smaller second line, as wide as the grid below.
             text += QString::fromUtf8(
-                        "<br><span style=\"font-size:13px\">البحث المراعي للعربية يجدها في "
-                        "%1 آية (%2)</span>")
+                        "<br><span style=\"font-size:13px\">البحث المراعي للعربية يجد %1 آية "
+                        "(%2)</span>")
                         .arg(AwareHitCount)
                         .arg(QString::fromLatin1(platform::kArabicAwareKey));
             lblresult->setGeometry(kHintLabel);
