@@ -239,16 +239,21 @@ bool ArabicMatcher::Scan(std::basic_string_view<C> t, Each each) const {
 }
 
 void ArabicMatcher::FoldBytes(std::string_view bytes, Folded& out) const {
-    out.bytes.resize(bytes.size());
+    // The buffer only grows (no clearing per text); a dropped byte is written
+    // and then written over, which keeps the loop free of branches.
+    if (out.bytes.size() < bytes.size()) out.bytes.resize(bytes.size());
+    char* to = out.bytes.data();
     size_t n = 0;
-    for (char b : bytes)
-        if (const int16_t f = byteTable_[static_cast<unsigned char>(b)]; f >= 0)
-            out.bytes[n++] = static_cast<char>(f);
-    out.bytes.resize(n);
+    for (char b : bytes) {
+        const int16_t f = byteTable_[static_cast<unsigned char>(b)];
+        to[n] = static_cast<char>(f);
+        n += f >= 0;
+    }
+    out.length = n;
 }
 
 unsigned ArabicMatcher::AlefFindsInFolded(const Folded& text) const {
-    const std::string_view t = text.bytes;
+    const std::string_view t(text.bytes.data(), text.length);
     unsigned finds = 0;
     for (const std::string* pattern : {&bytesWord_, &bytesLamWord_}) {
         if (pattern->empty()) continue;
@@ -267,7 +272,8 @@ unsigned ArabicMatcher::AlefFindsInFolded(const Folded& text) const {
 }
 
 bool ArabicMatcher::OccursInFolded(const Folded& text) const {
-    return Scan(std::string_view(text.bytes), [](size_t, size_t) { return false; });
+    return Scan(std::string_view(text.bytes.data(), text.length),
+                [](size_t, size_t) { return false; });
 }
 
 bool ArabicMatcher::OccursIn(std::string_view bytes) const {

@@ -95,8 +95,10 @@ class ArabicMatcher {
     struct Folded {
         std::u16string text;
         std::vector<int> at;
-        /// Code page 1256 text folded byte to byte (FoldBytes).
+        /// Code page 1256 text folded byte to byte (FoldBytes): its first
+        /// `length` bytes.
         std::string bytes;
+        size_t length = 0;
     };
     /// Folds code page 1256 text once for several matchers that fold alike
     /// (a matcher, WithoutAlef and WrittenForm).
