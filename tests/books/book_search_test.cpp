@@ -1,7 +1,7 @@
 // The book search screens: AND and OR, moving books, opening a hit in the
 // reader with its words marked, the search paced on its timer (books moved
-// or the screen closed while it runs, a book that cannot be read), and the
-// translated book with its reader.
+// or the screen closed while it runs, a book that cannot be read), the
+// translated book with its reader, and the Arabic-aware options.
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
