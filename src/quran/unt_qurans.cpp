@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/arabic_match.h"
 #include "platform/guard.h"
 #include "platform/string_grid.h"
 #include "quran/sura_names.h"
@@ -15,6 +16,9 @@ QPointer<Tfrm_qurans> frm_qurans;
 namespace {
 
 constexpr int kWordLength = 20;
+const QRect kResultLabel(420, 165, 250, 25);
+/// With the hint's line: grown upward to just below the box, as wide as the grid.
+const QRect kHintLabel(350, 139, 376, 51);
 
 /// The search box: one line of at most 20 characters. Enter runs onEnter
 /// and never becomes part of the text.
@@ -40,6 +44,13 @@ QString withoutBlanksAround(const QString& text) {
     while (b < e && text[b].unicode() < 33) ++b;
     while (e > b && text[e - 1].unicode() < 33) --e;
     return text.mid(b, e - b);
+}
+
+/// The switches of the Quran search: the options, Latin letters in any case.
+platform::MatchSwitches quranSwitches(const platform::SearchOptions& options) {
+    platform::MatchSwitches switches = platform::switchesOf(options);
+    switches.latinCase = true;
+    return switches;
 }
 
 QFont arabicFont(int pixels) {
@@ -75,7 +86,7 @@ Tfrm_qurans::Tfrm_qurans(QWidget* parent) : SkinScreen(parent) {
 
     lblresult = new QLabel(this);
     lblresult->setObjectName("lblresult");
-    lblresult->setGeometry(420, 165, 250, 25);
+    lblresult->setGeometry(kResultLabel);
     lblresult->setFont(arabicFont(21));  // 16 points
     lblresult->setLayoutDirection(Qt::RightToLeft);
     lblresult->setAlignment(Qt::AlignCenter);
@@ -127,17 +138,46 @@ void Tfrm_qurans::RunQuranSearch() {
     setEnabled(false);
     lblresult->clear();
 
+    const platform::SearchOptions options = platform::searchOptions();
+    const platform::MatchSwitches switches = quranSwitches(options);
     std::string word;
     std::vector<QuranHit> found;
-    if (SearchWordOf(Memo1->text(), word)) found = FindAyasContaining(word);
+    if (!switches.any()) {
+        if (SearchWordOf(Memo1->text(), word)) found = FindAyasContaining(word);
+    } else {
+        found =
+            FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), switches));
+    }
+    // Nothing found exactly: how much the Arabic-aware search would find.
+    AwareHitCount = 0;
+    if (found.empty() && !options.arabicAware) {
+        platform::SearchOptions aware = options;
+        aware.arabicAware = true;
+        AwareHitCount = static_cast<int>(
+            FindAyasMatching(
+                platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), quranSwitches(aware)))
+                .size());
+    }
     QuranHitCount = static_cast<int>(found.size());
     if (!found.empty()) Hits = std::move(found);
     ShowQuranResults();
 }
 
 void Tfrm_qurans::ShowQuranResults() {
+    // The label grows upward to take the hint's line, and back.
+    lblresult->setGeometry(kResultLabel);
     if (QuranHitCount == 0) {
-        lblresult->setText(QString::fromUtf8("كلمة البحث غير موجودة"));
+        QString text = QString::fromUtf8("كلمة البحث غير موجودة");
+        if (AwareHitCount > 0) {
+            // A smaller second line, as wide as the grid below.
+            text += QString::fromUtf8(
+                        "<br><span style=\"font-size:13px\">البحث المراعي للعربية يجد %1 آية "
+                        "(%2)</span>")
+                        .arg(AwareHitCount)
+                        .arg(QString::fromLatin1(platform::kArabicAwareKey));
+            lblresult->setGeometry(kHintLabel);
+        }
+        lblresult->setText(text);
         return;
     }
     const SuraNamesFile names;

@@ -41,6 +41,9 @@ class Tfrm_qurans : public SkinScreen {
     std::vector<QuranHit> Hits;
     /// Hits of the last search; 0 when it found nothing.
     int QuranHitCount = 0;
+    /// When the exact search found nothing: the ayas the Arabic-aware search
+    /// would find (the not-found message names it when there are any).
+    int AwareHitCount = 0;
     int SavedLanguageIndex = 0;
 
     QLineEdit* Memo1;

@@ -1,13 +1,14 @@
 // The Quran search on a disc whose aya text file holds a filler text for
 // every aya of the Quran and a few planted words: hits once per aya, rows,
 // names, not-found, blanks and case, damaged files, and choosing a hit from
-// the reader's go-to panel.
+// the reader's go-to panel; the Arabic-aware options and the not-found hint.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include "aya_text_builder.h"
+#include "platform/arabic_match.h"
 #include "platform/codepage.h"
 #include "platform/string_grid.h"
 #include "quran/quran_files.h"
@@ -178,4 +179,70 @@ TEST_F(QuranSearchTest, WithoutItsSkinTheScreenStillSearchesAndEscapeLeavesIt) {
     platform::processPendingEvents();
     EXPECT_FALSE(frm_qurans);
     EXPECT_EQ(LanguageIndex, 3);
+}
+
+TEST_F(QuranSearchTest, ArabicAwareOptionsFindTheFoldedFormsAndTheExactSearchHintsAtThem) {
+    suras[2][0] = cp("واذ قال إبراهيم");
+    suras[3][1] = cp("ولإبراهيمَ");
+    suras[3][2] = cp("ابراهيمي");
+    suras[5][1] = cp("بسم الله الرحمان");
+    disc->write("data/11", ayatext::FileOf(suras));
+    struct Restore {
+        ~Restore() { platform::setSearchOptions({}); }
+    } restore;
+    Tfrm_qurans* s = Open();
+    const QRect label = s->lblresult->geometry();
+
+    // Options off: the exact search; where it finds nothing the label says
+    // in a second line how many ayas the Arabic-aware search finds, and the
+    // option's key.
+    TypeAndEnter(s->Memo1, QString::fromUtf8("ابراهيم"));
+    EXPECT_EQ(ResultRows(s->grdresult), "4:3");
+    TypeAndEnter(s->Memo1, QString::fromUtf8("إبراهيم"));
+    EXPECT_EQ(ResultRows(s->grdresult), "3:1 4:2");
+    TypeAndEnter(s->Memo1, QString::fromUtf8("اِبراهيم"));
+    EXPECT_EQ(ResultRows(s->grdresult), "3:1 4:2");
+    const QString hint = s->lblresult->text();
+    EXPECT_TRUE(hint.startsWith(kNotFound + "<br>")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains(QString::fromUtf8(" 3 آية (search/arabicAware)")))
+        << hint.toStdString();
+    EXPECT_EQ(s->lblresult->geometry().bottom(), label.bottom());
+    EXPECT_LT(s->lblresult->geometry().top(), label.top());
+    EXPECT_GT(s->lblresult->geometry().top(), s->Memo1->geometry().bottom());
+    // Nothing for the Arabic-aware search either: the message alone.
+    TypeAndEnter(s->Memo1, "zzz");
+    EXPECT_EQ(s->lblresult->text(), kNotFound);
+    EXPECT_EQ(s->lblresult->geometry(), label);
+
+    const struct {
+        platform::SearchOptions options;
+        const char* word;
+        const char* rows;
+    } cases[] = {
+        {{true, false, false}, "ابراهيم", "3:1 4:2 4:3"},
+        {{true, false, false}, "اِبراهيم", "3:1 4:2 4:3"},
+        {{true, true, false}, "ابراهيم", "3:1 4:2"},
+        {{false, true, false}, "إبراهيم", "3:1"},
+        {{true, false, true}, "الرحمن", "6:2"},
+        {{false, false, false}, "LIGHT", "5:1 24:35"},
+        {{true, true, true}, "light", "5:1 24:35"},
+        {{true, true, true}, "ligh", "5:1 24:35"},  // not found: the rows stay
+    };
+    for (const auto& c : cases) {
+        platform::setSearchOptions(c.options);
+        TypeAndEnter(s->Memo1, QString::fromUtf8(c.word));
+        EXPECT_EQ(ResultRows(s->grdresult), c.rows) << c.word;
+    }
+    // Arabic-aware search on and nothing found: no hint.
+    EXPECT_EQ(s->lblresult->text(), kNotFound);
+
+    // The written-out alefs widen a word only while no aya holds it as
+    // written: كتب finds كتاب until an aya has كتب.
+    platform::setSearchOptions({true, true, true});
+    TypeAndEnter(s->Memo1, QString::fromUtf8("كتب"));
+    EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6");
+    suras[6][1] = cp("وكتب");
+    disc->write("data/11", ayatext::FileOf(suras));
+    TypeAndEnter(s->Memo1, QString::fromUtf8("كتب"));
+    EXPECT_EQ(ResultRows(s->grdresult), "7:2");
 }
