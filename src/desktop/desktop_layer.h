@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <QSpinBox>
 
 #include "desktop/preferences_dialog.h"
 
@@ -16,6 +17,7 @@ class QContextMenuEvent;
 class QEvent;
 class QKeyEvent;
 class QTableWidget;
+class Tfrm_qurans;
 
 namespace platform {
 class HubWindow;
@@ -57,12 +59,20 @@ class DesktopLayer : public QObject {
     PreferencesDialog* preferencesDialog() const { return preferences_; }
     KeysWindow* keysWindow() const { return keys_; }
 
+    /// The Quran search's "pages from … to …": two page numbers; OK sets the
+    /// scope of `search`.
+    QDialog* openPageRange(Tfrm_qurans* search);
+    QDialog* pageRangeDialog() const { return pageRange_; }
+    QPointer<QSpinBox> fromPage, toPage;
+
     /// Shows the problem of the preferences file, if any (once).
     void reportPreferencesProblem();
 
   private:
     bool handleEvent(QWidget* receiver, QEvent* e);
     void keepWindowSize();
+    /// The entries of the Quran search's scope, when it is on top.
+    void addScopeEntries(QMenu* menu);
 
     platform::HubWindow* hub_;
     Preferences& prefs_;
@@ -70,6 +80,7 @@ class DesktopLayer : public QObject {
     QPointer<PreferencesDialog> preferences_;
     QPointer<KeysWindow> keys_;
     QPointer<QDialog> about_;
+    QPointer<QDialog> pageRange_;
 };
 
 }  // namespace desktop

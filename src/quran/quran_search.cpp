@@ -117,3 +117,41 @@ std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
                });
     return all;
 }
+
+namespace {
+
+bool before(const QuranHit& x, const QuranHit& y) {
+    return x.sura != y.sura ? x.sura < y.sura : x.aya < y.aya;
+}
+
+/// The first aya that begins on `page` or after it, as a bound in Quran
+/// order; (115, 1) past the last page. The first record of a page may
+/// continue an aya begun on the page before: the bound is then the next aya.
+QuranHit firstAyaFrom(int page) {
+    if (page > kPageCount) return {kSuraCount + 1, 1};
+    QuranHit at;
+    if (!FindFirstAyaOfPage(page, at.sura, at.aya)) return {kSuraCount + 1, 1};
+    AyaLocation begins;
+    if (LocateAyaSegments(at.sura, at.aya, begins) && begins.page < page) ++at.aya;
+    return at;
+}
+
+}  // namespace
+
+std::vector<QuranHit> HitsWithin(std::vector<QuranHit> hits, const SearchScope& scope) {
+    QuranHit first, limit;
+    switch (scope.kind) {
+        case SearchScope::Whole:
+            return hits;
+        case SearchScope::Sura:
+            first = {scope.sura, 1};
+            limit = {scope.sura + 1, 0};
+            break;
+        case SearchScope::Pages:
+            first = firstAyaFrom(scope.fromPage);
+            limit = firstAyaFrom(scope.toPage + 1);
+            break;
+    }
+    std::erase_if(hits, [&](const QuranHit& h) { return before(h, first) || !before(h, limit); });
+    return hits;
+}

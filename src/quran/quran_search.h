@@ -47,3 +47,15 @@ std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher);
 std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
                                        platform::BinaryFile& ayaCount,
                                        const platform::ArabicMatcher& matcher);
+
+/// Where a search looks: the whole Quran (the default), one sura, or the
+/// ayas that begin on a range of pages.
+struct SearchScope {
+    enum Kind { Whole, Sura, Pages } kind = Whole;
+    int sura = 0;
+    int fromPage = 0, toPage = 0;
+};
+
+/// The hits that lie in `scope`. The pages are read from the aya map
+/// ("cutaya"): an aya belongs to the page it begins on.
+std::vector<QuranHit> HitsWithin(std::vector<QuranHit> hits, const SearchScope& scope);

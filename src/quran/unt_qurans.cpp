@@ -19,6 +19,8 @@ constexpr int kWordLength = 20;
 const QRect kResultLabel(420, 165, 250, 25);
 /// With the hint's line: grown upward to just below the box, as wide as the grid.
 const QRect kHintLabel(350, 139, 376, 51);
+/// With a scope after the count: as wide as the grid.
+const QRect kScopeLabel(350, 165, 376, 25);
 
 /// The search box: one line of at most 20 characters. Enter runs onEnter
 /// and never becomes part of the text.
@@ -154,10 +156,12 @@ void Tfrm_qurans::RunQuranSearch() {
         platform::SearchOptions aware = options;
         aware.arabicAware = true;
         AwareHitCount = static_cast<int>(
-            FindAyasMatching(
-                platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), quranSwitches(aware)))
+            HitsWithin(FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()),
+                                                                quranSwitches(aware))),
+                       Scope)
                 .size());
     }
+    found = HitsWithin(std::move(found), Scope);
     QuranHitCount = static_cast<int>(found.size());
     if (!found.empty()) Hits = std::move(found);
     ShowQuranResults();
@@ -165,9 +169,12 @@ void Tfrm_qurans::RunQuranSearch() {
 
 void Tfrm_qurans::ShowQuranResults() {
     // The label grows upward to take the hint's line, and back.
-    lblresult->setGeometry(kResultLabel);
+    const QString scope = ScopeText();
+    const QString scopeSpan =
+        scope.isEmpty() ? QString() : " <span style=\"font-size:15px\">(" + scope + ")</span>";
+    lblresult->setGeometry(scope.isEmpty() ? kResultLabel : kScopeLabel);
     if (QuranHitCount == 0) {
-        QString text = QString::fromUtf8("كلمة البحث غير موجودة");
+        QString text = QString::fromUtf8("كلمة البحث غير موجودة") + scopeSpan;
         if (AwareHitCount > 0) {
             // A smaller second line, as wide as the grid below.
             text += QString::fromUtf8(
@@ -189,7 +196,31 @@ void Tfrm_qurans::ShowQuranResults() {
         grdresult->SetCell(2, r, QString::number(hit.aya));
     }
     grdresult->SetRow(1);
-    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount));
+    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount) +
+                       scopeSpan);
+}
+
+void Tfrm_qurans::SetScope(const SearchScope& scope) {
+    Scope = scope;
+    if (!withoutBlanksAround(Memo1->text()).isEmpty()) {
+        RunQuranSearch();
+        return;
+    }
+    const QString text = ScopeText();
+    lblresult->setGeometry(text.isEmpty() ? kResultLabel : kScopeLabel);
+    lblresult->setText(text);
+}
+
+QString Tfrm_qurans::ScopeText() const {
+    switch (Scope.kind) {
+        case SearchScope::Sura:
+            return QString::fromUtf8("في سورة ") + SuraNamesFile().Name(Scope.sura);
+        case SearchScope::Pages:
+            return QString::fromUtf8("في الصفحات من %1 إلى %2").arg(Scope.fromPage).arg(Scope.toPage);
+        case SearchScope::Whole:
+            break;
+    }
+    return {};
 }
 
 void Tfrm_qurans::GoToSelectedHit() {

@@ -1,10 +1,13 @@
 // The Quran search on a disc whose aya text file holds a filler text for
 // every aya of the Quran and a few planted words: hits once per aya, rows,
 // names, not-found, blanks and case, damaged files, and choosing a hit from
-// the reader's go-to panel; the Arabic-aware options and the not-found hint.
+// the reader's go-to panel; the Arabic-aware options and the not-found hint;
+// the scope of one sura or of pages, and Ctrl+F in the reader.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "aya_text_builder.h"
@@ -12,6 +15,8 @@
 #include "platform/codepage.h"
 #include "platform/string_grid.h"
 #include "quran/quran_files.h"
+#include "quran/sura_names.h"
+#include "quran/unt_quran.h"
 #include "quran/unt_qurans.h"
 #include "quran/unt_remote.h"
 #include "quran_test.h"
@@ -245,4 +250,73 @@ TEST_F(QuranSearchTest, ArabicAwareOptionsFindTheFoldedFormsAndTheExactSearchHin
     disc->write("data/11", ayatext::FileOf(suras));
     TypeAndEnter(s->Memo1, QString::fromUtf8("كتب"));
     EXPECT_EQ(ResultRows(s->grdresult), "7:2");
+}
+
+// The scope the program's menu sets: one sura, or the ayas that begin on a
+// range of pages (the Madani print: page 2 holds 2:1-5, page 50 begins at
+// 3:1, page 604 holds suras 112-114). The label names it after the count.
+TEST_F(QuranSearchTest, AScopeOfOneSuraOrOfPagesKeepsTheHitsWithinIt) {
+    Tfrm_qurans* s = Open();
+    s->Memo1->setText(QString::fromUtf8(kBook));
+    const QString sura2 = SuraNamesFile().Name(2);
+    ASSERT_FALSE(sura2.isEmpty());
+    const struct {
+        SearchScope scope;
+        const char* rows;
+        QString scopeText;
+    } cases[] = {
+        {{SearchScope::Sura, 2}, "2:2 2:3", QString::fromUtf8("في سورة ") + sura2},
+        {{SearchScope::Sura, 114}, "114:6", QString::fromUtf8("في سورة ") + SuraNamesFile().Name(114)},
+        {{SearchScope::Pages, 0, 2, 2}, "2:2 2:3", QString::fromUtf8("في الصفحات من 2 إلى 2")},
+        {{SearchScope::Pages, 0, 50, 604}, "3:5 114:6",
+         QString::fromUtf8("في الصفحات من 50 إلى 604")},
+        {{SearchScope::Pages, 0, 1, 604}, "2:2 2:3 3:5 114:6",
+         QString::fromUtf8("في الصفحات من 1 إلى 604")},
+        {{}, "2:2 2:3 3:5 114:6", QString()},
+    };
+    for (const auto& c : cases) {
+        s->SetScope(c.scope);  // the box holds a word: searched again at once
+        EXPECT_EQ(ResultRows(s->grdresult), c.rows) << c.scopeText.toStdString();
+        const QString count = QString::fromUtf8("التكرار= ") +
+                              QString::number(static_cast<int>(std::count(
+                                  c.rows, c.rows + strlen(c.rows), ':')));
+        EXPECT_TRUE(s->lblresult->text().startsWith(count)) << s->lblresult->text().toStdString();
+        EXPECT_EQ(s->ScopeText(), c.scopeText);
+        if (!c.scopeText.isEmpty())
+            EXPECT_TRUE(s->lblresult->text().contains("(" + c.scopeText + ")"));
+        else
+            EXPECT_EQ(s->lblresult->text(), count) << "the whole Quran: the label as it was";
+    }
+
+    // Nothing within the scope: the message names it and the rows stay.
+    s->SetScope({SearchScope::Pages, 0, 3, 49});
+    EXPECT_TRUE(s->lblresult->text().startsWith(kNotFound));
+    EXPECT_TRUE(s->lblresult->text().contains(QString::fromUtf8("من 3 إلى 49")));
+    EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6");
+    // An empty box: the scope alone, nothing searched.
+    s->Memo1->clear();
+    s->SetScope({SearchScope::Sura, 2});
+    EXPECT_EQ(s->lblresult->text(), QString::fromUtf8("في سورة ") + sura2);
+    TypeAndEnter(s->Memo1, QString::fromUtf8(kBook));
+    EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3");
+}
+
+// Ctrl+F in the reader opens the search as the panel's search button does:
+// a running recitation is paused first.
+TEST_F(QuranSearchTest, CtrlFInTheReaderOpensTheSearch) {
+    OpenViewer();
+    Advance(400);
+    Tfrm_remote* panel = frm_remote;
+    ASSERT_FALSE(panel->ButtonEnabled(2));  // reciting
+    frm_quran->setFocus();
+    Key(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(frm_qurans && frm_qurans->isModalForm());
+    EXPECT_TRUE(panel->ButtonEnabled(2)) << "paused while searching";
+    frm_qurans->EscapeKey();
+    platform::processPendingEvents();
+    EXPECT_FALSE(frm_qurans);
+    // F alone does nothing.
+    frm_quran->setFocus();
+    Key(Qt::Key_F);
+    EXPECT_FALSE(frm_qurans);
 }
