@@ -209,8 +209,7 @@ void DesktopLayer::addScopeEntries(QMenu* menu) {
     connect(entry(text(Text::SearchScopeSura).arg(SuraNamesFile().Name(sura)), "scopeSura",
                   SearchScope::Sura),
             &QAction::triggered, this, [screen, sura] {
-                if (screen)
-                    platform::guarded([&] { screen->SetScope({SearchScope::Sura, sura}); });
+                if (screen) platform::guarded([&] { screen->SetScope({SearchScope::Sura, sura}); });
             });
     connect(entry(text(Text::SearchScopePages), "scopePages", SearchScope::Pages),
             &QAction::triggered, this, [this, screen] {

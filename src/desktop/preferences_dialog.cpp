@@ -120,8 +120,8 @@ void SearchPage::load(const Preferences& prefs) {
 }
 
 void SearchPage::store(Preferences& prefs) {
-    prefs.setSearchOptions({arabicAware->isChecked(), wholeWords->isChecked(),
-                            daggerAlef->isChecked()});
+    prefs.setSearchOptions(
+        {arabicAware->isChecked(), wholeWords->isChecked(), daggerAlef->isChecked()});
     applySearchOptions(prefs);
 }
 

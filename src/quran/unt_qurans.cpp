@@ -196,8 +196,7 @@ void Tfrm_qurans::ShowQuranResults() {
         grdresult->SetCell(2, r, QString::number(hit.aya));
     }
     grdresult->SetRow(1);
-    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount) +
-                       scopeSpan);
+    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount) + scopeSpan);
 }
 
 void Tfrm_qurans::SetScope(const SearchScope& scope) {
@@ -216,7 +215,9 @@ QString Tfrm_qurans::ScopeText() const {
         case SearchScope::Sura:
             return QString::fromUtf8("في سورة ") + SuraNamesFile().Name(Scope.sura);
         case SearchScope::Pages:
-            return QString::fromUtf8("في الصفحات من %1 إلى %2").arg(Scope.fromPage).arg(Scope.toPage);
+            return QString::fromUtf8("في الصفحات من %1 إلى %2")
+                .arg(Scope.fromPage)
+                .arg(Scope.toPage);
         case SearchScope::Whole:
             break;
     }

@@ -26,6 +26,7 @@
 #include "quran/reader_core.h"
 #include "platform/arabic_match.h"
 #include "platform/forms.h"
+#include "platform/string_grid.h"
 #include "quran/quran_search.h"
 #include "quran/sura_names.h"
 #include "quran/unt_quran.h"

@@ -266,20 +266,24 @@ TEST_F(QuranSearchTest, AScopeOfOneSuraOrOfPagesKeepsTheHitsWithinIt) {
         QString scopeText;
     } cases[] = {
         {{SearchScope::Sura, 2}, "2:2 2:3", QString::fromUtf8("في سورة ") + sura2},
-        {{SearchScope::Sura, 114}, "114:6", QString::fromUtf8("في سورة ") + SuraNamesFile().Name(114)},
+        {{SearchScope::Sura, 114},
+         "114:6",
+         QString::fromUtf8("في سورة ") + SuraNamesFile().Name(114)},
         {{SearchScope::Pages, 0, 2, 2}, "2:2 2:3", QString::fromUtf8("في الصفحات من 2 إلى 2")},
-        {{SearchScope::Pages, 0, 50, 604}, "3:5 114:6",
+        {{SearchScope::Pages, 0, 50, 604},
+         "3:5 114:6",
          QString::fromUtf8("في الصفحات من 50 إلى 604")},
-        {{SearchScope::Pages, 0, 1, 604}, "2:2 2:3 3:5 114:6",
+        {{SearchScope::Pages, 0, 1, 604},
+         "2:2 2:3 3:5 114:6",
          QString::fromUtf8("في الصفحات من 1 إلى 604")},
         {{}, "2:2 2:3 3:5 114:6", QString()},
     };
     for (const auto& c : cases) {
         s->SetScope(c.scope);  // the box holds a word: searched again at once
         EXPECT_EQ(ResultRows(s->grdresult), c.rows) << c.scopeText.toStdString();
-        const QString count = QString::fromUtf8("التكرار= ") +
-                              QString::number(static_cast<int>(std::count(
-                                  c.rows, c.rows + strlen(c.rows), ':')));
+        const QString count =
+            QString::fromUtf8("التكرار= ") +
+            QString::number(static_cast<int>(std::count(c.rows, c.rows + strlen(c.rows), ':')));
         EXPECT_TRUE(s->lblresult->text().startsWith(count)) << s->lblresult->text().toStdString();
         EXPECT_EQ(s->ScopeText(), c.scopeText);
         if (!c.scopeText.isEmpty())
