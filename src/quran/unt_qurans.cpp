@@ -21,6 +21,8 @@ const QRect kResultLabel(420, 165, 250, 25);
 const QRect kHintLabel(350, 139, 376, 51);
 /// With a scope after the count: as wide as the grid.
 const QRect kScopeLabel(350, 165, 376, 25);
+/// With the scope's line and the hint's: down to just above the grid.
+const QRect kTwoLines(350, 139, 376, 63);
 
 /// The search box: one line of at most 20 characters. Enter runs onEnter
 /// and never becomes part of the text.
@@ -171,19 +173,23 @@ void Tfrm_qurans::ShowQuranResults() {
     // The label grows upward to take the hint's line, and back.
     const QString scope = ScopeText();
     const QString scopeSpan =
-        scope.isEmpty() ? QString() : " <span style=\"font-size:15px\">(" + scope + ")</span>";
+        scope.isEmpty() ? QString() : " <span style=\"font-size:13px\">(" + scope + ")</span>";
     lblresult->setGeometry(scope.isEmpty() ? kResultLabel : kScopeLabel);
     if (QuranHitCount == 0) {
-        QString text = QString::fromUtf8("كلمة البحث غير موجودة") + scopeSpan;
-        if (AwareHitCount > 0) {
-            // A smaller second line, as wide as the grid below.
-            text += QString::fromUtf8(
-                        "<br><span style=\"font-size:13px\">البحث المراعي للعربية يجد %1 آية "
-                        "(%2)</span>")
-                        .arg(AwareHitCount)
-                        .arg(QString::fromLatin1(platform::kArabicAwareKey));
-            lblresult->setGeometry(kHintLabel);
-        }
+        // Smaller lines below the message, as wide as the grid: the scope,
+        // and how many ayas the Arabic-aware search would find.
+        QStringList lines;
+        if (!scope.isEmpty()) lines << "(" + scope + ")";
+        if (AwareHitCount > 0)
+            lines << QString::fromUtf8("البحث المراعي للعربية يجد %1 آية (%2)")
+                         .arg(AwareHitCount)
+                         .arg(QString::fromLatin1(platform::kArabicAwareKey));
+        QString text = QString::fromUtf8("كلمة البحث غير موجودة");
+        if (lines.size() == 1) text += "<br><span style=\"font-size:13px\">" + lines[0] + "</span>";
+        // Two lines: their breaks in the small size too, so that both fit.
+        if (lines.size() == 2)
+            text += "<span style=\"font-size:12px\"><br>" + lines.join("<br>") + "</span>";
+        if (!lines.isEmpty()) lblresult->setGeometry(lines.size() == 1 ? kHintLabel : kTwoLines);
         lblresult->setText(text);
         return;
     }

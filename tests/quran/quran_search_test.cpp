@@ -297,6 +297,11 @@ TEST_F(QuranSearchTest, AScopeOfOneSuraOrOfPagesKeepsTheHitsWithinIt) {
     EXPECT_TRUE(s->lblresult->text().startsWith(kNotFound));
     EXPECT_TRUE(s->lblresult->text().contains(QString::fromUtf8("من 3 إلى 49")));
     EXPECT_EQ(ResultRows(s->grdresult), "2:2 2:3 3:5 114:6");
+    // With the hint too, which counts the ayas within the scope: 2:6-286.
+    TypeAndEnter(s->Memo1, QString::fromUtf8("نَص"));
+    EXPECT_EQ(s->AwareHitCount, 281);
+    EXPECT_TRUE(s->lblresult->text().contains(QString::fromUtf8("من 3 إلى 49")));
+    EXPECT_TRUE(s->lblresult->text().contains("(search/arabicAware)"));
     // An empty box: the scope alone, nothing searched.
     s->Memo1->clear();
     s->SetScope({SearchScope::Sura, 2});
