@@ -8,9 +8,12 @@
 //                         titles of its hits
 //   BM_SearchInMemory     the same search over the files read whole first
 //   BM_SearchRatio        the two, alternating: field_ms / memory_ms
-//   BM_SearchScreen       the search screen searching all 99 books on the real
+//   BM_SearchAware        the search of all 99 books, exact against every
+//                         Arabic-aware switch on, alternating
+//   BM_SearchScreen/0, /1 the search screen searching all 99 books on the real
 //                         clock, from the click to the button enabled again
-//                         (target: under 1.5 s), with the longest tick (target:
+//                         (target: under 1.5 s; with every Arabic-aware switch
+//                         on, /1: under 0.6 s), with the longest tick (target:
 //                         under 50 ms) and the number of ticks
 //   BM_FillTopicTree      the tree of the largest book (target: under 200 ms),
 //                         filled and drawn
@@ -37,6 +40,7 @@
 #include "books/book_search.h"
 #include "books/unt_hadith.h"
 #include "books/unt_hadiths.h"
+#include "platform/arabic_match.h"
 #include "platform/codepage.h"
 #include "platform/forms.h"
 #include "platform/guard.h"
@@ -229,8 +233,43 @@ void BM_SearchRatio(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchRatio)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+void BM_SearchAware(benchmark::State& state) {
+    library();
+    const BookSearchWords exactWords(kWord1, kWord2, kBothWords, {});
+    const BookSearchWords awareWords(kWord1, kWord2, kBothWords,
+                                     platform::switchesOf({true, true, true}));
+    using Clock = std::chrono::steady_clock;
+    double exact = 0, aware = 0, exactCpu = 0, awareCpu = 0;
+    size_t exactHits = 0, awareHits = 0;
+    for (auto _ : state) {
+        const double c0 = processCpu();
+        const auto t0 = Clock::now();
+        exactHits = searchBooks(exactWords);
+        const auto t1 = Clock::now();
+        const double c1 = processCpu();
+        awareHits = searchBooks(awareWords);
+        const auto t2 = Clock::now();
+        const double c2 = processCpu();
+        exact += std::chrono::duration<double, std::milli>(t1 - t0).count();
+        aware += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        exactCpu += (c1 - c0) * 1e3;
+        awareCpu += (c2 - c1) * 1e3;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["exact_ms"] = exact / n;
+    state.counters["aware_ms"] = aware / n;
+    // CPU time too: the wall time of a loaded machine says little.
+    state.counters["exact_cpu_ms"] = exactCpu / n;
+    state.counters["aware_cpu_ms"] = awareCpu / n;
+    state.counters["exact_hits"] = static_cast<double>(exactHits);
+    state.counters["aware_hits"] = static_cast<double>(awareHits);
+}
+BENCHMARK(BM_SearchAware)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_SearchScreen(benchmark::State& state) {
     Library& lib = library();
+    // /1: every Arabic-aware option on, as the preferences set them.
+    platform::setSearchOptions({state.range(0) == 1, state.range(0) == 1, state.range(0) == 1});
     QWidget display;
     display.resize(1024, 768);
     display.show();
@@ -274,8 +313,14 @@ void BM_SearchScreen(benchmark::State& state) {
     state.counters["hits"] = hits;
     state.counters["planted"] = lib.bothHits;
     platform::setDisplayArea(nullptr);
+    platform::setSearchOptions({});
 }
-BENCHMARK(BM_SearchScreen)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_SearchScreen)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime()
+    ->Arg(0)
+    ->Arg(1);
 
 /// A hadith reader on the display, its first load not yet run.
 Tfrm_hadith* openReader(QWidget& display) {

@@ -7,6 +7,10 @@
 //                          (target: under 100 ms)
 //   BM_SearchInMemory      the same search over both files read whole first
 //   BM_SearchRatio         field by field against in memory, alternating
+//   BM_SearchAware         field by field, exact against every Arabic-aware
+//                          switch on (letter forms, diacritics, prefixes, whole
+//                          words, written-out alefs), alternating (target for
+//                          the aware search: under 30 ms)
 //   BM_ReadRemarks         reading a remarks file that holds one remark per aya
 //                          (6236, the most there can be)
 //   BM_PhotoShowCpu        CPU time of the process while the photo screen runs
@@ -32,6 +36,7 @@
 
 #include "bench_support.h"
 #include "components/picture_show.h"
+#include "platform/arabic_match.h"
 #include "platform/codepage.h"
 #include "platform/forms.h"
 #include "platform/jpeg.h"
@@ -201,6 +206,42 @@ void BM_SearchRatio(benchmark::State& state) {
     state.counters["ratio"] = fields / memory;
 }
 BENCHMARK(BM_SearchRatio)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_SearchAware(benchmark::State& state) {
+    SearchDisc disc;
+    if (!disc.ok) return state.SkipWithError("no sample disc; run the tests once to build it");
+    const std::string word = SearchForm(platform::fromUnicode(QString::fromUtf8(kWord)));
+    platform::MatchSwitches every = platform::switchesOf({true, true, true});
+    every.latinCase = true;
+    const platform::ArabicMatcher matcher(QString::fromUtf8(kWord), every);
+    using Clock = std::chrono::steady_clock;
+    double exact = 0, aware = 0, exactCpu = 0, awareCpu = 0;
+    size_t exactHits = 0, awareHits = 0;
+    for (auto _ : state) {
+        const double c0 = processCpu();
+        const auto t0 = Clock::now();
+        exactHits = FindAyasContaining(word).size();
+        const auto t1 = Clock::now();
+        const double c1 = processCpu();
+        awareHits = FindAyasMatching(matcher).size();
+        const auto t2 = Clock::now();
+        const double c2 = processCpu();
+        exact += std::chrono::duration<double, std::milli>(t1 - t0).count();
+        aware += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        exactCpu += (c1 - c0) * 1e3;
+        awareCpu += (c2 - c1) * 1e3;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["exact_ms"] = exact / n;
+    state.counters["aware_ms"] = aware / n;
+    // CPU time too: the wall time of a loaded machine says little.
+    state.counters["exact_cpu_ms"] = exactCpu / n;
+    state.counters["aware_cpu_ms"] = awareCpu / n;
+    state.counters["exact_hits"] = static_cast<double>(exactHits);
+    state.counters["aware_hits"] = static_cast<double>(awareHits);
+    state.SetLabel(disc.source);
+}
+BENCHMARK(BM_SearchAware)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void BM_ReadRemarks(benchmark::State& state) {
     const fs::path c =

@@ -11,6 +11,7 @@
 
 #include "books/book_files.h"
 #include "books/book_search.h"
+#include "platform/arabic_match.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/forms.h"
@@ -258,6 +259,26 @@ void TopicTreeReader::HighlightSearchWords() {
     QTextCursor edit(document);
     edit.beginEditBlock();
     int firstMark = -1;
+    // With the Arabic-aware options the marks stand where the matcher found
+    // the words, folded forms and prefixes included.
+    if (const platform::MatchSwitches switches = platform::switchesOf(platform::searchOptions());
+        switches.any()) {
+        const QString text = document->toRawText();
+        for (const QString& word : words) {
+            platform::ArabicMatcher matcher(word, switches);
+            // A word the text holds as written is marked without the alef switch.
+            if (switches.daggerAlef && matcher.WrittenForm().OccursIn(text))
+                matcher = matcher.WithoutAlef();
+            for (const auto& [at, length] : matcher.FindIn(text)) {
+                QTextCursor found(document);
+                found.setPosition(at);
+                found.setPosition(at + length, QTextCursor::KeepAnchor);
+                found.mergeCharFormat(red);
+                if (firstMark < 0 || at < firstMark) firstMark = at;
+            }
+        }
+        words.clear();
+    }
     for (QString word : words) {
         // The Arabic books were searched in code page 1256: the word is
         // looked for as that text shows.

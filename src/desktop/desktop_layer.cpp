@@ -2,9 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,10 +14,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 
 #include "desktop/key_table.h"
 #include "desktop/listening_page.h"
@@ -28,6 +33,10 @@
 #include "platform/guard.h"
 #include "platform/media.h"
 #include "platform/paths.h"
+#include "quran/quran_files.h"
+#include "quran/sura_names.h"
+#include "quran/unt_qurans.h"
+#include "shell/globals.h"
 #include "shell/unt_start.h"
 
 #ifndef ZAFIREL_VERSION
@@ -118,6 +127,7 @@ DesktopLayer::DesktopLayer(platform::HubWindow* hub, Preferences& prefs)
     prayerCall = new PrayerCall(
         prefs_, [this] { return prayerClock ? prayerClock() : QDateTime::currentDateTime(); },
         this);
+    applySearchOptions(prefs_);
     // The window's last size is kept for the next start.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (hub_->fullScreenMode()) return;
@@ -198,6 +208,7 @@ QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {
         menu = new QMenu(hub_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setLayoutDirection(direction());
+    addScopeEntries(menu);
     QAction* full = menu->addAction(text(Text::FullScreen) + "\tF11");
     full->setObjectName("fullScreen");
     full->setCheckable(true);
@@ -224,6 +235,80 @@ QMenu* DesktopLayer::openMenu(QWidget* over, QPoint globalPos) {
     menu_ = menu;
     menu->popup(globalPos);
     return menu;
+}
+
+void DesktopLayer::addScopeEntries(QMenu* menu) {
+    auto* search = qobject_cast<Tfrm_qurans*>(platform::topForm());
+    if (!search) return;
+    QPointer<Tfrm_qurans> screen = search;
+    auto* group = new QActionGroup(menu);
+    auto entry = [&](const QString& label, const char* name, SearchScope::Kind kind) {
+        QAction* a = menu->addAction(text(Text::SearchIn) + ": " + label);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(search->Scope.kind == kind);
+        group->addAction(a);
+        return a;
+    };
+    const int sura = CurrentSura;
+    connect(entry(text(Text::SearchScopeWhole), "scopeWhole", SearchScope::Whole),
+            &QAction::triggered, this, [screen] {
+                if (screen) platform::guarded([&] { screen->SetScope({}); });
+            });
+    connect(entry(text(Text::SearchScopeSura).arg(SuraNamesFile().Name(sura)), "scopeSura",
+                  SearchScope::Sura),
+            &QAction::triggered, this, [screen, sura] {
+                if (screen) platform::guarded([&] { screen->SetScope({SearchScope::Sura, sura}); });
+            });
+    connect(entry(text(Text::SearchScopePages), "scopePages", SearchScope::Pages),
+            &QAction::triggered, this, [this, screen] {
+                if (screen) openPageRange(screen);
+            });
+    menu->addSeparator();
+}
+
+QDialog* DesktopLayer::openPageRange(Tfrm_qurans* search) {
+    if (pageRange_) pageRange_->close();
+    QPointer<Tfrm_qurans> screen = search;
+    auto* dialog = new QDialog(hub_);
+    dialog->setWindowTitle(text(Text::SearchIn));
+    dialog->setLayoutDirection(direction());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(dialog);
+    // The range shown first: the one chosen before, else the reader's page.
+    const bool had = search->Scope.kind == SearchScope::Pages;
+    const int page = std::clamp(CurrentPage, 1, kPageCount);
+    fromPage = new QSpinBox();
+    toPage = new QSpinBox();
+    for (auto [box, label, value] :
+         {std::tuple{fromPage.data(), Text::PagesFrom, had ? search->Scope.fromPage : page},
+          std::tuple{toPage.data(), Text::PagesTo, had ? search->Scope.toPage : page}}) {
+        box->setRange(1, kPageCount);
+        box->setValue(value);
+        auto* row = new QHBoxLayout();
+        auto* name = new QLabel(text(label));
+        name->setBuddy(box);
+        row->addWidget(name);
+        row->addWidget(box, 1);
+        layout->addLayout(row);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(text(Text::Ok));
+    buttons->button(QDialogButtonBox::Cancel)->setText(text(Text::Cancel));
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(dialog, &QDialog::accepted, this, [this, screen] {
+        if (!screen || !fromPage || !toPage) return;
+        // Pages given the wrong way round are taken as the range they name.
+        const int a = fromPage->value(), b = toPage->value();
+        platform::guarded([&] {
+            screen->SetScope({SearchScope::Pages, 0, std::min(a, b), std::max(a, b)});
+        });
+    });
+    pageRange_ = dialog;
+    dialog->open();
+    return dialog;
 }
 
 void DesktopLayer::setFullScreen(bool on) {

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <QSpinBox>
 
 #include "desktop/key_table.h"
 #include "desktop/prayer_call.h"
@@ -21,6 +22,7 @@ class QContextMenuEvent;
 class QEvent;
 class QKeyEvent;
 class QTableWidget;
+class Tfrm_qurans;
 
 namespace platform {
 class HubWindow;
@@ -67,6 +69,11 @@ class DesktopLayer : public QObject {
 
     /// The wall clock of the prayer times (empty: the system's).
     std::function<QDateTime()> prayerClock;
+    /// The Quran search's "pages from … to …": two page numbers; OK sets the
+    /// scope of `search`.
+    QDialog* openPageRange(Tfrm_qurans* search);
+    QDialog* pageRangeDialog() const { return pageRange_; }
+    QPointer<QSpinBox> fromPage, toPage;
 
     /// Shows the problem of the preferences file, if any (once).
     void reportPreferencesProblem();
@@ -76,6 +83,8 @@ class DesktopLayer : public QObject {
     /// A volume key: 10 % louder or softer, or mute; kept for the next start.
     void changeVolume(ProgramAction action);
     void keepWindowSize();
+    /// The entries of the Quran search's scope, when it is on top.
+    void addScopeEntries(QMenu* menu);
 
     platform::HubWindow* hub_;
     Preferences& prefs_;
@@ -83,6 +92,7 @@ class DesktopLayer : public QObject {
     QPointer<PreferencesDialog> preferences_;
     QPointer<KeysWindow> keys_;
     QPointer<QDialog> about_;
+    QPointer<QDialog> pageRange_;
     QPointer<PrayerTimesWindow> prayerTimes_;
 
   public:

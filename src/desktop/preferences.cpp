@@ -18,7 +18,10 @@ enum class Kind { Bool, Size, Text };
 
 // The known keys and what they hold; other keys are kept as they are.
 Kind kindOf(const QString& key) {
-    if (key == Preferences::kStartAtMenu || key == Preferences::kStartWindowed) return Kind::Bool;
+    if (key == Preferences::kStartAtMenu || key == Preferences::kStartWindowed ||
+        key == platform::kArabicAwareKey || key == platform::kWholeWordsKey ||
+        key == platform::kDaggerAlefKey)
+        return Kind::Bool;
     if (key == Preferences::kWindowWidth || key == Preferences::kWindowHeight) return Kind::Size;
     return Kind::Text;
 }
@@ -125,6 +128,20 @@ void Preferences::setWindowSize(QSize size) {
     if (size.isEmpty()) return;
     setValue(kWindowWidth, size.width());
     setValue(kWindowHeight, size.height());
+}
+
+platform::SearchOptions Preferences::searchOptions() const {
+    platform::SearchOptions o;
+    o.arabicAware = value(platform::kArabicAwareKey, false).toBool();
+    o.wholeWords = value(platform::kWholeWordsKey, false).toBool();
+    o.daggerAlef = value(platform::kDaggerAlefKey, false).toBool();
+    return o;
+}
+
+void Preferences::setSearchOptions(const platform::SearchOptions& o) {
+    setValue(platform::kArabicAwareKey, o.arabicAware);
+    setValue(platform::kWholeWordsKey, o.wholeWords);
+    setValue(platform::kDaggerAlefKey, o.daggerAlef);
 }
 
 }  // namespace desktop

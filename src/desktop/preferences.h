@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <map>
 
+#include "platform/arabic_match.h"
+
 namespace desktop {
 
 class Preferences {
@@ -41,6 +43,9 @@ class Preferences {
     void setWindowSize(QSize size);
     /// The disc folder chosen by the user; empty: found by itself.
     QString discFolder() const { return value(kDiscFolder).toString(); }
+    /// The search options (Arabic-aware, whole words, written-out alefs).
+    platform::SearchOptions searchOptions() const;
+    void setSearchOptions(const platform::SearchOptions& options);
 
     static constexpr const char* kStartAtMenu = "start/at_menu";
     static constexpr const char* kStartWindowed = "start/windowed";

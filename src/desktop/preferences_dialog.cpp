@@ -22,7 +22,7 @@ namespace {
 
 std::vector<std::function<PreferencesPage*()>>& registry() {
     static std::vector<std::function<PreferencesPage*()>> makers = {
-        [] { return new GeneralPage(); }};
+        [] { return new GeneralPage(); }, [] { return new SearchPage(); }};
     return makers;
 }
 
@@ -86,6 +86,47 @@ void GeneralPage::showDiscStatus() {
     const bool disc = platform::holdsDisc(folder.toStdString());
     discStatus->setText(text(disc ? Text::DiscFound : Text::DiscNotFound) + " " +
                         text(Text::DiscNextStart));
+}
+
+SearchPage::SearchPage() {
+    auto* layout = new QVBoxLayout(this);
+    arabicAware = new QCheckBox(text(Text::ArabicAware));
+    wholeWords = new QCheckBox(text(Text::WholeWords));
+    daggerAlef = new QCheckBox(text(Text::DaggerAlef));
+    // Each option with what it does, in a line that wraps within the page.
+    const std::pair<QCheckBox*, Text> rows[] = {{arabicAware, Text::ArabicAwareNote},
+                                                {wholeWords, Text::WholeWords},
+                                                {daggerAlef, Text::DaggerAlefNote}};
+    for (const auto& [box, note] : rows) {
+        layout->addWidget(box);
+        if (box == wholeWords) continue;
+        auto* label = new QLabel(text(note));
+        label->setWordWrap(true);
+        label->setIndent(24);
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+}
+
+QString SearchPage::title() const {
+    return text(Text::SearchPage);
+}
+
+void SearchPage::load(const Preferences& prefs) {
+    const platform::SearchOptions o = prefs.searchOptions();
+    arabicAware->setChecked(o.arabicAware);
+    wholeWords->setChecked(o.wholeWords);
+    daggerAlef->setChecked(o.daggerAlef);
+}
+
+void SearchPage::store(Preferences& prefs) {
+    prefs.setSearchOptions(
+        {arabicAware->isChecked(), wholeWords->isChecked(), daggerAlef->isChecked()});
+    applySearchOptions(prefs);
+}
+
+void applySearchOptions(const Preferences& prefs) {
+    platform::setSearchOptions(prefs.searchOptions());
 }
 
 PreferencesDialog::PreferencesDialog(Preferences& prefs, QWidget* parent)

@@ -55,6 +55,25 @@ class GeneralPage : public PreferencesPage {
     void showDiscStatus();
 };
 
+/// The search page: Arabic-aware search, whole words, the written-out alefs.
+/// What it stores is applied to the searches at once.
+class SearchPage : public PreferencesPage {
+    Q_OBJECT
+  public:
+    SearchPage();
+    QString title() const override;
+    void load(const Preferences& prefs) override;
+    void store(Preferences& prefs) override;
+
+    QCheckBox* arabicAware;
+    QCheckBox* wholeWords;
+    QCheckBox* daggerAlef;
+};
+
+/// Gives the searches the options kept in `prefs` (at start, and when the
+/// dialog is accepted).
+void applySearchOptions(const Preferences& prefs);
+
 class PreferencesDialog : public QDialog {
     Q_OBJECT
   public:

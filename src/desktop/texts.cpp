@@ -68,6 +68,27 @@ constexpr Pair kTexts[] = {
     {Text::PreferencesUnwritable,
      "The preferences cannot be saved in %1 (%2). They stay as chosen until the program ends.",
      "تعذر حفظ التفضيلات في %1 (%2). تبقى كما اختيرت حتى ينتهي البرنامج."},
+    {Text::SearchPage, "Search", "البحث"},
+    {Text::ArabicAware, "Arabic-aware search", "البحث المراعي للعربية"},
+    {Text::ArabicAwareNote,
+     "Hamza and alef forms, ya and ta marbuta, diacritics and attached "
+     "prefixes (و ف ب ك ل ال) do not matter",
+     "لا فرق بين صور الهمزة والألف والياء والتاء المربوطة، وتُهمل "
+     "الحركات والسوابق المتصلة (و ف ب ك ل ال)"},
+    {Text::WholeWords, "Whole words only", "كلمات كاملة فقط"},
+    {Text::DaggerAlef, "Words typed without a written-out alef (الرحمن finds الرحمان)",
+     "كلمات تُكتب دون ألف ظاهرة (الرحمن يجد الرحمان)"},
+    {Text::DaggerAlefNote,
+     "The simple spelling writes some short alefs out (الرحمان, هاذا, السماوات). Applied only to "
+     "a word the text never holds as typed, so that its own words stay apart (قل, قال).",
+     "يكتب الرسم الإملائي بعض الألفات القصيرة ظاهرة (الرحمان، هاذا، السماوات). لا يُطبق إلا على "
+     "كلمة لا يحويها النص كما كُتبت، فتبقى كلماته متميزة (قل، قال)."},
+    {Text::SearchScopeWhole, "the whole Quran", "القرآن كله"},
+    {Text::SearchScopeSura, "this sura (%1)", "هذه السورة (%1)"},
+    {Text::SearchScopePages, "pages from … to …", "الصفحات من … إلى …"},
+    {Text::SearchIn, "Search in", "البحث في"},
+    {Text::PagesFrom, "From page:", "من الصفحة:"},
+    {Text::PagesTo, "To page:", "إلى الصفحة:"},
 };
 
 }  // namespace

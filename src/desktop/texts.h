@@ -34,6 +34,18 @@ enum class Text {
     AboutText,
     PreferencesUnreadable,
     PreferencesUnwritable,
+    SearchPage,
+    ArabicAware,
+    ArabicAwareNote,
+    WholeWords,
+    DaggerAlef,
+    DaggerAlefNote,
+    SearchScopeWhole,
+    SearchScopeSura,
+    SearchScopePages,
+    SearchIn,
+    PagesFrom,
+    PagesTo,
 };
 
 /// True when the layer speaks Arabic now.

@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace platform {
+class ArabicMatcher;
 class BinaryFile;
 class IndexedTextFile;
 }  // namespace platform
@@ -36,3 +37,25 @@ std::vector<QuranHit> FindAyasContaining(const std::string& word);
 /// The same over open files: the aya text and the aya counts.
 std::vector<QuranHit> FindAyasContaining(platform::IndexedTextFile& text,
                                          platform::BinaryFile& ayaCount, const std::string& word);
+
+/// Every aya of suras 1..114 in whose text `matcher` finds its word, in Quran
+/// order, read as FindAyasContaining reads (the Arabic-aware search). With
+/// the alef switch, a word that some aya holds as written is searched
+/// without it.
+std::vector<QuranHit> FindAyasMatching(const platform::ArabicMatcher& matcher);
+/// The same over open files.
+std::vector<QuranHit> FindAyasMatching(platform::IndexedTextFile& text,
+                                       platform::BinaryFile& ayaCount,
+                                       const platform::ArabicMatcher& matcher);
+
+/// Where a search looks: the whole Quran (the default), one sura, or the
+/// ayas that begin on a range of pages.
+struct SearchScope {
+    enum Kind { Whole, Sura, Pages } kind = Whole;
+    int sura = 0;
+    int fromPage = 0, toPage = 0;
+};
+
+/// The hits that lie in `scope`. The pages are read from the aya map
+/// ("cutaya"): an aya belongs to the page it begins on.
+std::vector<QuranHit> HitsWithin(std::vector<QuranHit> hits, const SearchScope& scope);

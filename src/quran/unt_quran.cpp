@@ -133,6 +133,11 @@ bool Tfrm_quran::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     // Each key stands for a button of the panel, and does nothing while that
     // button is disabled.
     if (Core->StepKey(*Panel, kNextAya, key)) return true;
+    // Ctrl+F: the search, as the panel's search button opens it.
+    if (key == Qt::Key_F && (modifiers & Qt::ControlModifier)) {
+        Panel->SearchButton();
+        return true;
+    }
     if (modifiers == Qt::NoModifier && Core->ListeningKey(key)) return true;
     switch (key) {
         case Qt::Key_Space:

@@ -52,7 +52,8 @@ class Tfrm_quran : public SkinScreen, public ReaderView {
     /// Space plays or pauses; Left and Right step to the next and previous
     /// aya (the page reads right to left), Page Down and Page Up to the next
     /// and previous page, Home to the sura's first aya; Up and Down move the
-    /// focus through the panel's buttons and Enter clicks the one focused.
+    /// focus through the panel's buttons and Enter clicks the one focused;
+    /// Ctrl+F opens the search as the panel's search button does.
     bool KeyPressed(int key, Qt::KeyboardModifiers modifiers) override;
 
     int ScriptFrame = 1;  // picture number of the script animation

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/arabic_match.h"
 #include "platform/guard.h"
 #include "platform/string_grid.h"
 #include "quran/sura_names.h"
@@ -19,6 +20,13 @@ QPointer<Tfrm_qurans> frm_qurans;
 namespace {
 
 constexpr int kWordLength = 20;
+const QRect kResultLabel(420, 165, 250, 25);
+/// With the hint's line: grown upward to just below the box, as wide as the grid.
+const QRect kHintLabel(350, 139, 376, 51);
+/// With a scope after the count: as wide as the grid.
+const QRect kScopeLabel(350, 165, 376, 25);
+/// With the scope's line and the hint's: down to just above the grid.
+const QRect kTwoLines(350, 139, 376, 63);
 
 /// The search box: one line of at most 20 characters. Enter runs onEnter
 /// and never becomes part of the text.
@@ -44,6 +52,13 @@ QString withoutBlanksAround(const QString& text) {
     while (b < e && text[b].unicode() < 33) ++b;
     while (e > b && text[e - 1].unicode() < 33) --e;
     return text.mid(b, e - b);
+}
+
+/// The switches of the Quran search: the options, Latin letters in any case.
+platform::MatchSwitches quranSwitches(const platform::SearchOptions& options) {
+    platform::MatchSwitches switches = platform::switchesOf(options);
+    switches.latinCase = true;
+    return switches;
 }
 
 QFont arabicFont(int pixels) {
@@ -79,7 +94,7 @@ Tfrm_qurans::Tfrm_qurans(QWidget* parent) : SkinScreen(parent) {
 
     lblresult = new QLabel(this);
     lblresult->setObjectName("lblresult");
-    lblresult->setGeometry(420, 165, 250, 25);
+    lblresult->setGeometry(kResultLabel);
     lblresult->setFont(arabicFont(21));  // 16 points
     lblresult->setLayoutDirection(Qt::RightToLeft);
     lblresult->setAlignment(Qt::AlignCenter);
@@ -132,17 +147,55 @@ void Tfrm_qurans::RunQuranSearch() {
     setEnabled(false);
     lblresult->clear();
 
+    const platform::SearchOptions options = platform::searchOptions();
+    const platform::MatchSwitches switches = quranSwitches(options);
     std::string word;
     std::vector<QuranHit> found;
-    if (SearchWordOf(Memo1->text(), word)) found = FindAyasContaining(word);
+    if (!switches.any()) {
+        if (SearchWordOf(Memo1->text(), word)) found = FindAyasContaining(word);
+    } else {
+        found =
+            FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()), switches));
+    }
+    // Nothing found exactly: how much the Arabic-aware search would find.
+    AwareHitCount = 0;
+    if (found.empty() && !options.arabicAware) {
+        platform::SearchOptions aware = options;
+        aware.arabicAware = true;
+        AwareHitCount = static_cast<int>(
+            HitsWithin(FindAyasMatching(platform::ArabicMatcher(withoutBlanksAround(Memo1->text()),
+                                                                quranSwitches(aware))),
+                       Scope)
+                .size());
+    }
+    found = HitsWithin(std::move(found), Scope);
     QuranHitCount = static_cast<int>(found.size());
     if (!found.empty()) Hits = std::move(found);
     ShowQuranResults();
 }
 
 void Tfrm_qurans::ShowQuranResults() {
+    // The label grows upward to take the hint's line, and back.
+    const QString scope = ScopeText();
+    const QString scopeSpan =
+        scope.isEmpty() ? QString() : " <span style=\"font-size:13px\">(" + scope + ")</span>";
+    lblresult->setGeometry(scope.isEmpty() ? kResultLabel : kScopeLabel);
     if (QuranHitCount == 0) {
-        lblresult->setText(QString::fromUtf8("كلمة البحث غير موجودة"));
+        // Smaller lines below the message, as wide as the grid: the scope,
+        // and how many ayas the Arabic-aware search would find.
+        QStringList lines;
+        if (!scope.isEmpty()) lines << "(" + scope + ")";
+        if (AwareHitCount > 0)
+            lines << QString::fromUtf8("البحث المراعي للعربية يجد %1 آية (%2)")
+                         .arg(AwareHitCount)
+                         .arg(QString::fromLatin1(platform::kArabicAwareKey));
+        QString text = QString::fromUtf8("كلمة البحث غير موجودة");
+        if (lines.size() == 1) text += "<br><span style=\"font-size:13px\">" + lines[0] + "</span>";
+        // Two lines: their breaks in the small size too, so that both fit.
+        if (lines.size() == 2)
+            text += "<span style=\"font-size:12px\"><br>" + lines.join("<br>") + "</span>";
+        if (!lines.isEmpty()) lblresult->setGeometry(lines.size() == 1 ? kHintLabel : kTwoLines);
+        lblresult->setText(text);
         return;
     }
     const SuraNamesFile names;
@@ -154,7 +207,32 @@ void Tfrm_qurans::ShowQuranResults() {
         grdresult->SetCell(2, r, QString::number(hit.aya));
     }
     grdresult->SetRow(1);
-    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount));
+    lblresult->setText(QString::fromUtf8("التكرار= ") + QString::number(QuranHitCount) + scopeSpan);
+}
+
+void Tfrm_qurans::SetScope(const SearchScope& scope) {
+    Scope = scope;
+    if (!withoutBlanksAround(Memo1->text()).isEmpty()) {
+        RunQuranSearch();
+        return;
+    }
+    const QString text = ScopeText();
+    lblresult->setGeometry(text.isEmpty() ? kResultLabel : kScopeLabel);
+    lblresult->setText(text);
+}
+
+QString Tfrm_qurans::ScopeText() const {
+    switch (Scope.kind) {
+        case SearchScope::Sura:
+            return QString::fromUtf8("في سورة ") + SuraNamesFile().Name(Scope.sura);
+        case SearchScope::Pages:
+            return QString::fromUtf8("في الصفحات من %1 إلى %2")
+                .arg(Scope.fromPage)
+                .arg(Scope.toPage);
+        case SearchScope::Whole:
+            break;
+    }
+    return {};
 }
 
 void Tfrm_qurans::GoToSelectedHit() {

@@ -32,6 +32,13 @@ class Tfrm_qurans : public SkinScreen {
     /// Button 3 and Enter in the grid: moves the viewer to the selected hit
     /// and closes the screen.
     void GoToSelectedHit();
+    /// Sets where the search looks and runs it again when the box holds a
+    /// word; the label names any scope other than the whole Quran.
+    void SetScope(const SearchScope& scope);
+    /// The scope's words written after the count; empty for the whole Quran.
+    QString ScopeText() const;
+    SearchScope Scope;
+
     /// Escape: button 2, also when the skin could not be built (the screen
     /// is modal: it must never keep the user in).
     void EscapeKey() override { ButtonClick(2); }
@@ -41,6 +48,9 @@ class Tfrm_qurans : public SkinScreen {
     std::vector<QuranHit> Hits;
     /// Hits of the last search; 0 when it found nothing.
     int QuranHitCount = 0;
+    /// When the exact search found nothing: the ayas the Arabic-aware search
+    /// would find (the not-found message names it when there are any).
+    int AwareHitCount = 0;
     int SavedLanguageIndex = 0;
 
     QLineEdit* Memo1;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,14 @@
 #include "platform/media.h"
 #include "platform/paths.h"
 #include "quran/reader_core.h"
+#include "platform/arabic_match.h"
+#include "platform/forms.h"
+#include "platform/string_grid.h"
+#include "quran/quran_search.h"
+#include "quran/sura_names.h"
 #include "quran/unt_quran.h"
+#include "quran/unt_qurans.h"
+#include "quran/unt_remote.h"
 #include "quran/unt_soraname.h"
 #include "shell/globals.h"
 #include "shell/sections.h"
@@ -214,7 +222,7 @@ TEST_F(DesktopLayerTest, ThePreferencesDialogStoresItsPagesAndSpeaksArabicRightT
     EXPECT_FALSE(saved.startWindowed());
     EXPECT_EQ(saved.discFolder().toStdString(), TestDiscFolder());
 
-    // A page registered later appears after the general one.
+    // A page registered later appears after the general and search ones.
     struct Later : desktop::PreferencesPage {
         QString title() const override { return "Later"; }
         void load(const Preferences&) override {}
@@ -225,8 +233,9 @@ TEST_F(DesktopLayerTest, ThePreferencesDialogStoresItsPagesAndSpeaksArabicRightT
     auto* english = new desktop::PreferencesDialog(*prefs);
     EXPECT_EQ(english->layoutDirection(), Qt::LeftToRight);
     const int pages = english->pageList->count();
-    ASSERT_GE(pages, 2);
+    ASSERT_GE(pages, 3);
     EXPECT_EQ(english->pageList->item(0)->text(), "General");
+    EXPECT_EQ(english->pageList->item(1)->text(), "Search");
     EXPECT_EQ(english->pageList->item(pages - 1)->text(), "Later");
     english->accept();
     EXPECT_TRUE(prefs->value("later/on").toBool());
@@ -242,6 +251,121 @@ TEST_F(DesktopLayerTest, AnUnwritablePreferencesFileIsToldOnceAndTheProgramGoesO
     EXPECT_TRUE(hub->fullScreenMode());
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_NE(Errors()[0].find(dir.path().toStdString()), std::string::npos) << Errors()[0];
+}
+
+// The search page: every option off at first; each choice survives a
+// restart and reaches the searches when the dialog is accepted, and at start.
+TEST_F(DesktopLayerTest, TheSearchPageKeepsItsOptionsAndTheSearchesSeeThem) {
+    struct Restore {
+        ~Restore() { platform::setSearchOptions({}); }
+    } restore;
+    auto same = [](const platform::SearchOptions& a, const platform::SearchOptions& b) {
+        return a.arabicAware == b.arabicAware && a.wholeWords == b.wholeWords &&
+               a.daggerAlef == b.daggerAlef;
+    };
+    const platform::SearchOptions choices[] = {
+        {true, false, false}, {false, true, false}, {false, false, true}, {true, true, true}, {}};
+    for (const platform::SearchOptions& o : choices) {
+        auto* dialog = layer->openPreferences();
+        auto* page = dynamic_cast<desktop::SearchPage*>(dialog->pages().at(1));
+        ASSERT_NE(page, nullptr);
+        page->arabicAware->setChecked(o.arabicAware);
+        page->wholeWords->setChecked(o.wholeWords);
+        page->daggerAlef->setChecked(o.daggerAlef);
+        dialog->accept();
+        EXPECT_TRUE(same(platform::searchOptions(), o));
+
+        // Kept in the file, and shown by the page.
+        Preferences next(prefs->file());
+        next.load();
+        EXPECT_TRUE(next.problem().isEmpty()) << next.problem().toStdString();
+        EXPECT_TRUE(same(next.searchOptions(), o));
+        desktop::SearchPage shown;
+        shown.load(next);
+        EXPECT_EQ(shown.arabicAware->isChecked(), o.arabicAware);
+        EXPECT_EQ(shown.wholeWords->isChecked(), o.wholeWords);
+        EXPECT_EQ(shown.daggerAlef->isChecked(), o.daggerAlef);
+        platform::processPendingEvents();
+    }
+    // The next start gives the kept options to the searches.
+    prefs->setSearchOptions({true, false, true});
+    ASSERT_TRUE(prefs->save());
+    platform::setSearchOptions({});
+    prefs = std::make_unique<Preferences>(prefs->file());
+    prefs->load();
+    delete layer;
+    layer = new DesktopLayer(hub.get(), *prefs);
+    EXPECT_TRUE(same(platform::searchOptions(), {true, false, true}));
+    // Off by default, and a value that is not a truth value is refused.
+    Preferences fresh(dir.filePath("fresh.conf"));
+    fresh.load();
+    EXPECT_TRUE(same(fresh.searchOptions(), {}));
+    {
+        QFile bad(dir.filePath("bad.conf"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("[search]\narabicAware=perhaps\n");
+    }
+    Preferences wrong(dir.filePath("bad.conf"));
+    wrong.load();
+    EXPECT_FALSE(wrong.problem().isEmpty());
+    EXPECT_TRUE(same(wrong.searchOptions(), {}));
+}
+
+// On the Quran search the program's menu offers where to search; the scope
+// chosen is the search's, and the label names it.
+TEST_F(DesktopLayerTest, TheSearchScreensMenuSetsTheScopeOfTheSearch) {
+    CurrentSura = 2;
+    CurrentAya = 5;
+    OpenQuranSection();
+    Advance(500);
+    ASSERT_TRUE(frm_remote);
+    frm_remote->SearchButton();
+    ASSERT_TRUE(frm_qurans);
+    Tfrm_qurans* search = frm_qurans;
+    const QStringList scopes = {"scopeWhole", "scopeSura", "scopePages"};
+    RightClick(search);
+    ASSERT_NE(layer->menu(), nullptr);
+    EXPECT_EQ(Entries().mid(0, 3), scopes);
+    EXPECT_TRUE(Entry("scopeWhole")->isChecked()) << "the whole Quran by default";
+    EXPECT_TRUE(Entry("scopeSura")->text().contains(SuraNamesFile().Name(2)));
+
+    search->Memo1->setText(QString::fromUtf8("الله"));
+    Entry("scopeSura")->trigger();
+    EXPECT_EQ(search->Scope.kind, SearchScope::Sura);
+    EXPECT_EQ(search->Scope.sura, 2);
+    ASSERT_GT(search->QuranHitCount, 0);
+    for (const QuranHit& h : search->Hits) EXPECT_EQ(h.sura, 2);
+    EXPECT_TRUE(search->lblresult->text().contains(SuraNamesFile().Name(2)));
+    layer->menu()->close();
+
+    // Pages: the dialog starts at the reader's page; a range given the wrong
+    // way round is taken as the range it names.
+    RightClick(search->grdresult->viewport());
+    EXPECT_TRUE(Entry("scopeSura")->isChecked());
+    Entry("scopePages")->trigger();
+    ASSERT_NE(layer->pageRangeDialog(), nullptr);
+    EXPECT_EQ(layer->fromPage->value(), CurrentPage);
+    layer->fromPage->setValue(604);
+    layer->toPage->setValue(603);
+    layer->pageRangeDialog()->accept();
+    EXPECT_EQ(search->Scope.kind, SearchScope::Pages);
+    EXPECT_EQ(search->Scope.fromPage, 603);
+    EXPECT_EQ(search->Scope.toPage, 604);
+    ASSERT_GT(search->QuranHitCount, 0);
+    for (const QuranHit& h : search->Hits) EXPECT_GE(h.sura, 109);
+
+    // The whole Quran again: the label as the screen always wrote it.
+    RightClick(search);
+    Entry("scopeWhole")->trigger();
+    EXPECT_EQ(search->lblresult->text(),
+              QString::fromUtf8("التكرار= ") + QString::number(search->QuranHitCount));
+    // Elsewhere the menu has no scope.
+    search->EscapeKey();
+    platform::processPendingEvents();
+    RightClick(frm_quran);
+    EXPECT_FALSE(Entries().contains("scopeWhole"));
+    layer->menu()->close();
+    EXPECT_TRUE(Errors().empty()) << Errors().front();
 }
 
 // The keys window lists, for the screen on top, what that screen's handler

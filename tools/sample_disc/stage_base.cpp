@@ -229,14 +229,19 @@ void writeAboutText(DiscWriter& out) {
          "والفرنسية والإسبانية "
          "والتركية والإندونيسية والروسية، مأخوذة من حزمة quran-json 3.1.2 (رخصة CC BY-SA 4.0). "
          "والنص العربي فيها من موسوعة القرآن الكريم (quranenc.com)، والترجمات من موقع تنزيل "
-         "(tanzil.net) ومن quranenc.com.",
+         "(tanzil.net) ومن quranenc.com. "
+         "ونص البحث في القرآن بالرسم الإملائي من حزمة quran-validator 1.3.0 (رخصة MIT)، "
+         "عن المكتبة القرآنية الشاملة QUL (Tarteel AI).",
          true, false, 26},
         {"Sources: the Quran text and the translations come from the npm package quran-json 3.1.2 "
          "(CC BY-SA 4.0, Risan Bagja Pradana). Its Arabic text is from The Noble Qur'an "
          "Encyclopedia (quranenc.com); its translations are from Tanzil (tanzil.net) and "
          "quranenc.com: English, Saheeh International; French, Muhammad Hamidullah; Spanish, "
          "Muhammad Isa García; Turkish, Diyanet; Indonesian, Ministry of Religious Affairs; "
-         "Russian, Elmir Kuliev. The Arabic text has its diacritics and Quranic marks removed.",
+         "Russian, Elmir Kuliev. The Arabic text has its diacritics and Quranic marks removed. "
+         "The text the Quran search reads is in the simple (imlaei) spelling, from the npm "
+         "package quran-validator 1.3.0 (MIT licence), which takes it from QUL, the Quranic "
+         "Universal Library of Tarteel AI (\"Imlaei Simple\").",
          false, false, 22},
         {"The commentaries 1 to 3 and the books of the libraries of this sample disc are "
          "generated sample texts; the Arabic books quote the Quran's text.",

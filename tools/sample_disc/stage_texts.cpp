@@ -66,10 +66,12 @@ void addCommentaryJobs(DiscWriter& out, std::vector<Job>& jobs) {
 void addSearchJobs(DiscWriter& out, std::vector<Job>& jobs) {
     const QuranStructure& quran = QuranStructure::builtIn();
     jobs.push_back([&out, &quran] {
-        const std::vector<QString> ayas = readAyaTexts(quranTextFile("ar.tsv"), quran);
+        // The search reads the simple spelling, the one people type.
+        const std::vector<QString> ayas = readAyaTexts(quranTextFile("ar-simple.tsv"), quran);
         out.write(kData + "11",
                   indexedTextFile(quran, perAya(quran, [&](const SuraInfo& s, int a, int k) {
-                                      return encodeExactly(ayas[k], 1256, where("ar.tsv", s, a));
+                                      return encodeExactly(ayas[k], 1256,
+                                                           where("ar-simple.tsv", s, a));
                                   })));
     });
     jobs.push_back([&out] { writeScreen(out, quranSearchScreen()); });
