@@ -1,5 +1,7 @@
 #include "desktop/preferences_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -143,7 +145,10 @@ PreferencesDialog::PreferencesDialog(Preferences& prefs, QWidget* parent)
         pageList->addItem(page->title());
         stack_->addWidget(page);
     }
-    pageList->setMaximumWidth(180);
+    // Wide enough for the longest page name, so that no name is cut.
+    pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pageList->setFixedWidth(
+        std::min(260, pageList->sizeHintForColumn(0) + 2 * pageList->frameWidth() + 16));
     pageList->setCurrentRow(0);
     connect(pageList, &QListWidget::currentRowChanged, stack_, &QStackedWidget::setCurrentIndex);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
