@@ -1,6 +1,6 @@
-// Shared by the benchmark programs: the process's CPU time, a picture show
-// transition run in real time, and the start of a program that runs the
-// benchmarks on the sample disc.
+// Shared by the benchmark programs: the process's CPU time, an exact search
+// timed beside an Arabic-aware one, a picture show transition run in real time, and the start of a
+// program that runs the benchmarks on the sample disc.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -27,6 +27,37 @@ inline double processCpu() {
     timespec t;
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+/// Times `exact` and `aware` (each a search giving its number of hits) one
+/// after the other in every iteration, so that both see the same machine, and
+/// reports their mean wall and CPU times and their hits as counters (CPU time
+/// too: the wall time of a loaded machine says little).
+inline void exactBesideAware(benchmark::State& state, const std::function<size_t()>& exact,
+                             const std::function<size_t()>& aware) {
+    QElapsedTimer t;
+    double exactMs = 0, awareMs = 0, exactCpu = 0, awareCpu = 0;
+    size_t exactHits = 0, awareHits = 0;
+    for (auto _ : state) {
+        const double c0 = processCpu();
+        t.start();
+        exactHits = exact();
+        exactMs += static_cast<double>(t.nsecsElapsed()) / 1e6;
+        const double c1 = processCpu();
+        t.start();
+        awareHits = aware();
+        awareMs += static_cast<double>(t.nsecsElapsed()) / 1e6;
+        const double c2 = processCpu();
+        exactCpu += (c1 - c0) * 1e3;
+        awareCpu += (c2 - c1) * 1e3;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["exact_ms"] = exactMs / n;
+    state.counters["aware_ms"] = awareMs / n;
+    state.counters["exact_cpu_ms"] = exactCpu / n;
+    state.counters["aware_cpu_ms"] = awareCpu / n;
+    state.counters["exact_hits"] = static_cast<double>(exactHits);
+    state.counters["aware_hits"] = static_cast<double>(awareHits);
 }
 
 /// Runs the event loop until the transition of `show` has ended, adding the

@@ -238,31 +238,8 @@ void BM_SearchAware(benchmark::State& state) {
     const BookSearchWords exactWords(kWord1, kWord2, kBothWords, {});
     const BookSearchWords awareWords(kWord1, kWord2, kBothWords,
                                      platform::switchesOf({true, true, true}));
-    using Clock = std::chrono::steady_clock;
-    double exact = 0, aware = 0, exactCpu = 0, awareCpu = 0;
-    size_t exactHits = 0, awareHits = 0;
-    for (auto _ : state) {
-        const double c0 = processCpu();
-        const auto t0 = Clock::now();
-        exactHits = searchBooks(exactWords);
-        const auto t1 = Clock::now();
-        const double c1 = processCpu();
-        awareHits = searchBooks(awareWords);
-        const auto t2 = Clock::now();
-        const double c2 = processCpu();
-        exact += std::chrono::duration<double, std::milli>(t1 - t0).count();
-        aware += std::chrono::duration<double, std::milli>(t2 - t1).count();
-        exactCpu += (c1 - c0) * 1e3;
-        awareCpu += (c2 - c1) * 1e3;
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["exact_ms"] = exact / n;
-    state.counters["aware_ms"] = aware / n;
-    // CPU time too: the wall time of a loaded machine says little.
-    state.counters["exact_cpu_ms"] = exactCpu / n;
-    state.counters["aware_cpu_ms"] = awareCpu / n;
-    state.counters["exact_hits"] = static_cast<double>(exactHits);
-    state.counters["aware_hits"] = static_cast<double>(awareHits);
+    exactBesideAware(
+        state, [&] { return searchBooks(exactWords); }, [&] { return searchBooks(awareWords); });
 }
 BENCHMARK(BM_SearchAware)->Unit(benchmark::kMillisecond)->Iterations(3);
 
