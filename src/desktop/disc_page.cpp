@@ -124,9 +124,10 @@ int importOnTerminal(const CommandLine& line, Preferences& prefs) {
     return 0;
 }
 
-fs::path importedDiscBeforeMedia(const fs::path& discs) {
-    const auto list = listImportedDiscs(discs);
-    return list.empty() ? fs::path() : list.front().folder;
+std::vector<fs::path> importedDiscFolders(const fs::path& discs) {
+    std::vector<fs::path> folders;
+    for (const auto& disc : listImportedDiscs(discs)) folders.push_back(disc.folder);
+    return folders;
 }
 
 fs::path importWithProgress(QWidget* parent, const fs::path& source, const fs::path& discs) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "desktop/disc_import.h"
 #include "desktop/preferences_dialog.h"
@@ -24,9 +25,9 @@ class Preferences;
 /// 0 when imported.
 int importOnTerminal(const CommandLine& line, Preferences& prefs);
 
-/// The first imported disc (newest first) when the disc found otherwise is
-/// only a mounted medium or the sample disc; empty when none is imported.
-std::filesystem::path importedDiscBeforeMedia(const std::filesystem::path& discs);
+/// The folders of the discs imported under `discs`, newest first: where the
+/// disc is looked for after the program's folder and before mounted media.
+std::vector<std::filesystem::path> importedDiscFolders(const std::filesystem::path& discs);
 
 /// Imports `source` with a progress window (files, MB, time left; Escape
 /// cancels); tells the outcome in a box. The new disc's folder, or empty.

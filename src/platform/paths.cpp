@@ -124,10 +124,13 @@ bool holdsDisc(const fs::path& folder) {
     return !folder.empty() && fs::is_directory(matchComponent(folder, "velk_quran"), ec);
 }
 
-DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs) {
+DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs,
+                        const std::vector<fs::path>& importedDiscs) {
     if (const char* env = std::getenv("ZAFIREL_DISC"); env && *env)
         return {fs::path(env), DiscSource::Environment};
     if (holdsDisc(programFolder)) return {programFolder, DiscSource::ProgramFolder};
+    for (const auto& imported : importedDiscs)
+        if (holdsDisc(imported)) return {imported, DiscSource::ImportedDisc};
     for (const char* base : kMountBases) {
         std::error_code ec;
         std::vector<fs::path> candidates;
@@ -168,6 +171,9 @@ std::string noDiscMessage(const DiscChoice& choice, const fs::path& programFolde
         }
         case DiscSource::ProgramFolder:
             why = "it is the program's own folder.";
+            break;
+        case DiscSource::ImportedDisc:
+            why = "it is an imported disc.";
             break;
         case DiscSource::MountedMedium:
             why = "it is a mounted medium.";

@@ -40,7 +40,7 @@ std::string quotedPath(const std::string& windowsPath);
 [[noreturn]] void throwCannotOpen(const std::string& windowsPath);
 
 /// Why a folder was taken for the disc root.
-enum class DiscSource { Environment, ProgramFolder, MountedMedium, SampleDisc };
+enum class DiscSource { Environment, ProgramFolder, ImportedDisc, MountedMedium, SampleDisc };
 
 struct DiscChoice {
     fs::path root;
@@ -51,10 +51,12 @@ struct DiscChoice {
 bool holdsDisc(const fs::path& folder);
 
 /// Finds the disc root the way the program does: ZAFIREL_DISC when set; the
-/// program's own folder when it holds velk_quran/; the first mounted medium
-/// that does (/media/*/*, /run/media/*/*, /mnt/*); else the first of
-/// `sampleDiscs` that does, or the last of them when none does.
-DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs);
+/// program's own folder when it holds velk_quran/; the first of
+/// `importedDiscs` that does; the first mounted medium that does
+/// (/media/*/*, /run/media/*/*, /mnt/*); else the first of `sampleDiscs` that
+/// does, or the last of them when none does.
+DiscChoice findDiscRoot(const fs::path& programFolder, const std::vector<fs::path>& sampleDiscs,
+                        const std::vector<fs::path>& importedDiscs = {});
 
 /// The folder of the running program file.
 fs::path programFolder();

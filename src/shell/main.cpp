@@ -47,19 +47,13 @@ int main(int argc, char** argv) {
     }
 
     // The disc: ZAFIREL_DISC, the folder chosen in the preferences, the
-    // program's folder, a mounted medium, or the sample disc (the one ./run
-    // builds beside the build tree's program, or the user's own). Without one
-    // nothing can be shown: say so and end.
+    // program's folder, the newest imported disc, a mounted medium, or the
+    // sample disc (the one ./run builds beside the build tree's program, or
+    // the user's own). Without one nothing can be shown: say so and end.
     const platform::fs::path programFolder = platform::programFolder();
     platform::DiscChoice disc = platform::findDiscRoot(
-        programFolder, {programFolder.parent_path() / "disc", platform::userSampleDisc()});
-    // Imported discs come before mounted media and the sample discs.
-    if (disc.source == platform::DiscSource::MountedMedium ||
-        disc.source == platform::DiscSource::SampleDisc) {
-        if (const auto imported = desktop::importedDiscBeforeMedia(desktop::importedDiscsFolder());
-            !imported.empty())
-            disc = {imported, platform::DiscSource::MountedMedium};
-    }
+        programFolder, {programFolder.parent_path() / "disc", platform::userSampleDisc()},
+        desktop::importedDiscFolders(desktop::importedDiscsFolder()));
     const std::string chosen = prefs.discFolder().toStdString();
     std::string chosenMissing;
     const char* envDisc = std::getenv("ZAFIREL_DISC");

@@ -111,8 +111,15 @@ TEST_F(DiscRootTest, TheProgramFolderComesBeforeTheSampleDiscsAndAnyLetterCaseCo
     EXPECT_EQ(choice.source, platform::DiscSource::SampleDisc);
     EXPECT_TRUE(platform::holdsDisc(choice.root));
 
+    // An imported disc comes before the sample discs; one without its folder is passed over.
+    const auto imported = tmp.path() / "discs" / "new", gone = tmp.path() / "discs" / "gone";
+    tmp.write("discs/new/velk_quran/data/x", "x");
+    choice = platform::findDiscRoot(program, {first, second}, {gone, imported});
+    EXPECT_EQ(choice.root, imported);
+    EXPECT_EQ(choice.source, platform::DiscSource::ImportedDisc);
+
     tmp.write("bin/VELK_QURAN/data/x", "x");
-    choice = platform::findDiscRoot(program, {first, second});
+    choice = platform::findDiscRoot(program, {first, second}, {imported});
     EXPECT_EQ(choice.root, program);
     EXPECT_EQ(choice.source, platform::DiscSource::ProgramFolder);
 }
